@@ -1,0 +1,143 @@
+// Game: the rules of a mission, working on the one GameState of the process.
+#include "game/game.h"
+
+#include "game/background_schedule.h"
+#include "game/game_view.h"
+#include "game/message_catalogue.h"
+#include "platform/random_source.h"
+
+#include <cmath>
+
+namespace {
+constexpr int kSuspectsPerMission = 6;
+constexpr int kVisitsPerSuspect = 5;
+constexpr int kBuildingSize = 5; // columns per floor, and floors
+constexpr int kFirstVisitPay = 6;
+} // namespace
+
+Game::Game(GameView& view, MessageBoxService& messages, RandomSource& random)
+    : m_view(view)
+    , m_messages(messages)
+    , m_random(random) {}
+
+void Game::InitializeGame() {
+    m_state.MissionActive = 0;
+    m_state.HighScore = 0;
+    m_random.Seed();
+}
+
+void Game::StartMission() {
+    for (MessageKey intro : {MessageKey::msgIntro1, MessageKey::msgIntro2, MessageKey::msgIntro3,
+                             MessageKey::msgIntro4, MessageKey::msgIntro5, MessageKey::msgIntro6})
+        Show(intro);
+
+    m_state.MissionActive = 1;
+    m_state.CaughtCount = 0;
+    m_state.Reward = 0;
+    m_state.SuspectNo = 1;
+    m_state.MissCount = 0;
+    Show(MessageKey::msgSuspectOrdinal, {m_state.SuspectNo});
+    DrawHidingPlace();
+}
+
+void Game::ShowCurrentScore() {
+    Show(MessageKey::msgCurrentScore, {m_state.Reward});
+}
+
+void Game::ShowHighScore() {
+    Show(MessageKey::msgHighScore, {m_state.HighScore});
+}
+
+void Game::DrawHidingPlace() {
+    m_state.HideRoom = DrawCoordinate();
+    m_state.HideFloor = DrawCoordinate();
+}
+
+std::int16_t Game::DrawCoordinate() {
+    // In double precision r*5+1 stays below 6 for every float r < 1; in float it could round up.
+    const double r = m_random.Next();
+    return static_cast<std::int16_t>(std::floor(r * kBuildingSize + 1));
+}
+
+void Game::VisitRoom(int cell, int roomNumber) {
+    if (m_state.MissionActive == 0) {
+        Show(MessageKey::msgPressStart);
+        return;
+    }
+
+    m_view.SetCellColours(cell, Colours::kCellVisiting, Colours::kCellVisiting);
+    if (roomNumber == m_state.HideRoom * 10 + m_state.HideFloor)
+        Catch(cell);
+    else
+        Miss(cell, roomNumber);
+
+    // Set after every accepted visit: the colour of the suspect sought from now on.
+    if (m_state.SuspectNo >= 1 && m_state.SuspectNo <= kSuspectsPerMission)
+        m_view.SetBackground(BackgroundSchedule(m_state.SuspectNo));
+    if (m_state.SuspectNo == kSuspectsPerMission + 1)
+        EndMission();
+}
+
+void Game::Catch(int cell) {
+    const int pay = kFirstVisitPay - m_state.MissCount;
+    Show(MessageKey::msgFound);
+    Show(MessageKey::msgPaid, {pay});
+    m_view.SetCellColours(cell, Colours::kCellIdle, Colours::kCellIdle);
+
+    m_state.Reward = static_cast<std::int16_t>(m_state.Reward + pay);
+    ++m_state.CaughtCount;
+    ++m_state.SuspectNo;
+    // Raised at the moment of the catch; a tie leaves it alone.
+    if (m_state.HighScore < m_state.Reward)
+        m_state.HighScore = m_state.Reward;
+    if (m_state.SuspectNo != kSuspectsPerMission + 1)
+        Show(MessageKey::msgSuspectOrdinal, {m_state.SuspectNo});
+
+    m_state.MissCount = 0;
+    DrawHidingPlace();
+}
+
+void Game::Miss(int cell, int roomNumber) {
+    // The hint speaks of the floor only, never of the column.
+    const int floor = roomNumber % 10;
+    if (floor == m_state.HideFloor)
+        Show(MessageKey::msgSameFloor);
+    else if (floor > m_state.HideFloor)
+        Show(MessageKey::msgGoDown);
+    else
+        Show(MessageKey::msgGoUp);
+
+    ++m_state.MissCount;
+    if (m_state.MissCount == kVisitsPerSuspect) {
+        Show(MessageKey::msgEscaped);
+        m_view.SetCellColours(cell, Colours::kCellIdle, Colours::kCellIdle);
+        DrawHidingPlace();
+        m_state.MissCount = 0;
+        ++m_state.SuspectNo;
+        if (m_state.SuspectNo != kSuspectsPerMission + 1)
+            Show(MessageKey::msgSuspectOrdinal, {m_state.SuspectNo});
+    } else {
+        Show(MessageKey::msgChancesLeft, {kVisitsPerSuspect - m_state.MissCount});
+        m_view.SetCellColours(cell, Colours::kCellIdle, Colours::kCellIdle);
+    }
+}
+
+void Game::EndMission() {
+    Show(MessageKey::msgMissionOver);
+    Show(MessageKey::msgSummary, {m_state.CaughtCount, m_state.Reward});
+
+    // HighScore and the hiding place keep their values; the next Start draws afresh.
+    m_state.SuspectNo = 1;
+    m_state.MissCount = 0;
+    m_state.Reward = 0;
+    m_state.CaughtCount = 0;
+    m_state.MissionActive = 0;
+
+    m_view.ShowContinueDialog();
+    m_view.SetBackground(Colours::kBackground);
+    m_view.SetMainWindowEnabled(false);
+}
+
+void Game::Show(MessageKey key, std::initializer_list<int> values) {
+    ShowMessage(m_messages, key, values);
+}

@@ -1,0 +1,77 @@
+// Recording stand-ins for the screen, the message box and the random source. They write into one
+// ordered log, so a test can assert the exact sequence of everything the game did.
+#pragma once
+
+#include "game/game_view.h"
+#include "platform/message_box_service.h"
+#include "platform/random_source.h"
+
+#include <cstdio>
+#include <deque>
+#include <string>
+#include <vector>
+
+using EventLog = std::vector<std::string>;
+
+inline std::string Hex(Colour c) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(c));
+    return buffer;
+}
+
+class RecordingView final : public GameView {
+public:
+    explicit RecordingView(EventLog& log)
+        : m_log(log) {}
+    void SetCellColours(int cell, Colour back, Colour text) override {
+        m_log.push_back("cell " + std::to_string(cell) + " " + Hex(back) + "/" + Hex(text));
+    }
+    void SetBackground(Colour colour) override { m_log.push_back("background " + Hex(colour)); }
+    void SetMainWindowEnabled(bool enabled) override {
+        m_log.push_back(enabled ? "enabled" : "disabled");
+    }
+    void ShowContinueDialog() override { m_log.push_back("dialog"); }
+
+private:
+    EventLog& m_log;
+};
+
+class RecordingMessageBox final : public MessageBoxService {
+public:
+    explicit RecordingMessageBox(EventLog& log)
+        : m_log(log) {}
+    void Show(const std::string& text) override { m_log.push_back("text " + text); }
+
+private:
+    EventLog& m_log;
+};
+
+// Hands out the numbers a test queued, then `fallback`.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(EventLog& log)
+        : m_log(log) {}
+    void Seed() override { m_log.push_back("seed"); }
+    float Next() override {
+        m_log.push_back("draw");
+        if (m_queue.empty())
+            return fallback;
+        const float r = m_queue.front();
+        m_queue.pop_front();
+        return r;
+    }
+    void Queue(float r) { m_queue.push_back(r); }
+    // Queues the two numbers that hide the next suspect in room (column*10 + floor).
+    void QueueRoom(int room) {
+        Queue(Middle(room / 10));
+        Queue(Middle(room % 10));
+    }
+    // The number that lands in the middle of coordinate c's fifth of [0, 1).
+    static float Middle(int c) { return (static_cast<float>(c) - 0.5f) / 5.0f; }
+
+    float fallback = 0.0f;
+
+private:
+    EventLog& m_log;
+    std::deque<float> m_queue;
+};
