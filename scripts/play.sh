@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds QUV and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)" --target quv
+exec ./build/quv

@@ -1,0 +1,136 @@
+// Form1: the main window, the building with its 25 room cells and the menu.
+#include "ui/form1.h"
+
+#include "platform/program_exit.h"
+#include "ui/form2.h"
+#include "ui/qt_colour.h"
+#include "ui/room_cell.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace {
+constexpr QSize kClientSize(Px(4695), Px(4935));
+constexpr QRect kFacade = TwipsRect(720, 720, 3255, 4215);
+
+// Floors count up from the bottom row, columns from the left; index 0 is the top-left cell.
+int CellIndex(int column, int floor) {
+    return 5 * (5 - floor) + (column - 1);
+}
+QRect CellRect(int column, int floor) {
+    return TwipsRect(960 + 600 * (column - 1), 1080 + 720 * (5 - floor), 375, 495);
+}
+} // namespace
+
+Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
+    : m_game(*this, messages, random)
+    , m_exit(exit) {
+    setWindowTitle(QStringLiteral("Quv"));
+    // A fixed-size window: no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quv.png")));
+    BuildMenu();
+    BuildBuilding();
+    // Fixed size: the client area below the menu bar keeps its size whatever the menu needs.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_game.InitializeGame();
+}
+
+Form1::~Form1() {
+    delete m_dialog;
+}
+
+void Form1::BuildMenu() {
+    // "Start" and "Quit" act on a click of the bar itself; neither has an access key or shortcut.
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+    QAction* start = bar->addAction(QStringLiteral("スタート"));
+    start->setObjectName(QStringLiteral("S"));
+    connect(start, &QAction::triggered, this, [this] { m_game.StartMission(); });
+
+    QAction* quit = bar->addAction(QStringLiteral("終了"));
+    quit->setObjectName(QStringLiteral("E"));
+    connect(quit, &QAction::triggered, this, [this] { m_exit.EndProgram(); });
+
+    QMenu* score = bar->addMenu(QStringLiteral("スコア"));
+    score->setObjectName(QStringLiteral("SC"));
+    QAction* current = score->addAction(QStringLiteral("現在のスコア"));
+    current->setObjectName(QStringLiteral("GSC"));
+    connect(current, &QAction::triggered, this, [this] { m_game.ShowCurrentScore(); });
+    QAction* high = score->addAction(QStringLiteral("ハイスコア"));
+    high->setObjectName(QStringLiteral("HSC"));
+    connect(high, &QAction::triggered, this, [this] { m_game.ShowHighScore(); });
+}
+
+void Form1::BuildBuilding() {
+    m_client = new QWidget(this);
+    m_client->setFixedSize(kClientSize);
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+    SetBackground(Colours::kBackground);
+
+    // The facade comes first so that every cell lies above it; it reacts to nothing.
+    m_facade = new QLabel(m_client);
+    m_facade->setObjectName(QStringLiteral("Label1"));
+    m_facade->setGeometry(kFacade);
+    m_facade->setAutoFillBackground(true);
+    QPalette silver = m_facade->palette();
+    silver.setColor(QPalette::Window, ToQColor(Colours::kFacade));
+    m_facade->setPalette(silver);
+
+    for (int floor = 5; floor >= 1; --floor) {
+        for (int column = 1; column <= 5; ++column) {
+            const int index = CellIndex(column, floor);
+            auto* cell = new RoomCell(column * 10 + floor, m_client);
+            cell->setObjectName(QStringLiteral("Label2_%1").arg(index));
+            cell->setGeometry(CellRect(column, floor));
+            connect(cell, &RoomCell::clicked, this,
+                    [this, index, cell] { m_game.VisitRoom(index, cell->RoomNumber()); });
+            m_cells[static_cast<std::size_t>(index)] = cell;
+        }
+    }
+}
+
+RoomCell* Form1::Cell(int index) const {
+    return m_cells.at(static_cast<std::size_t>(index));
+}
+
+Form2* Form1::ContinueDialog() const {
+    return m_dialog;
+}
+
+void Form1::SetCellColours(int cell, Colour back, Colour text) {
+    Cell(cell)->SetColours(back, text);
+}
+
+void Form1::SetBackground(Colour colour) {
+    QPalette p = m_client->palette();
+    p.setColor(QPalette::Window, ToQColor(colour));
+    m_client->setPalette(p);
+}
+
+void Form1::SetMainWindowEnabled(bool enabled) {
+    setEnabled(enabled);
+}
+
+void Form1::ShowContinueDialog() {
+    if (!m_dialog)
+        m_dialog = new Form2(*this, m_exit, this);
+    m_dialog->Present();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Disabled means the continue dialog is waiting for an answer: the window stays.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_exit.EndProgram();
+}

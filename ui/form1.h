@@ -1,0 +1,50 @@
+// Form1: the main window, the building with its 25 room cells and the menu.
+#pragma once
+
+#include "game/game.h"
+#include "game/game_view.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class Form2;
+class ProgramExit;
+class QLabel;
+class RoomCell;
+
+// Owns the one Game (and so the one GameState) of the process. It only wires: a click on cell i
+// becomes VisitRoom(i, caption) and a menu choice one call into the game.
+class Form1 final : public QMainWindow, public GameView {
+    Q_OBJECT
+
+public:
+    Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit);
+    ~Form1() override;
+
+    void SetCellColours(int cell, Colour back, Colour text) override;
+    void SetBackground(Colour colour) override;
+    void SetMainWindowEnabled(bool enabled) override;
+    void ShowContinueDialog() override;
+
+    const GameState& State() const { return m_game.State(); }
+    QWidget* ClientArea() const { return m_client; }
+    RoomCell* Cell(int index) const;
+    // The continue dialog while it is open, otherwise null.
+    Form2* ContinueDialog() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildBuilding();
+
+    Game m_game;
+    ProgramExit& m_exit;
+    QWidget* m_client = nullptr;
+    QLabel* m_facade = nullptr;
+    std::array<RoomCell*, 25> m_cells{};
+    QPointer<Form2> m_dialog;
+};

@@ -1,0 +1,38 @@
+// Form2: the continue dialog, asked at the end of every mission.
+#pragma once
+
+#include <QDialog>
+
+class GameView;
+class ProgramExit;
+class QPushButton;
+
+// YES (or closing the dialog in any other way) gives the main window back to the player; NO ends
+// the program. The dialog has no Qt parent: a child of the disabled main window would be disabled
+// with it. It stays above the main window as its transient window instead.
+class Form2 final : public QDialog {
+    Q_OBJECT
+
+public:
+    Form2(GameView& view, ProgramExit& exit, QWidget* mainWindow);
+
+    // Shows the dialog modeless over the main window, with the focus on YES.
+    void Present();
+
+    QPushButton* YesButton() const { return m_yes; }
+    QPushButton* NoButton() const { return m_no; }
+
+public slots:
+    // Escape and the window frame's close button land here: they count as YES.
+    void reject() override;
+
+private:
+    void AnswerYes();
+
+    GameView& m_view;
+    ProgramExit& m_exit;
+    QWidget* m_mainWindow;
+    QPushButton* m_yes = nullptr;
+    QPushButton* m_no = nullptr;
+    bool m_answered = false;
+};
