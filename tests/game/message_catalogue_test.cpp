@@ -15,6 +15,10 @@ struct Expected {
     const char* text;
 };
 
+void PrintTo(const Expected& e, std::ostream* os) {
+    *os << e.text;
+}
+
 std::string Compose(const Expected& e) {
     switch (e.values.size()) {
     case 0:
