@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QUV"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.quvgame.quv"));
+    QApplication::setDesktopFileName(QStringLiteral(QUV_APP_ID));
 
     QtMessageBox messages;
     ClockRandomSource random;

@@ -8,6 +8,9 @@ packages=(
     libgtest-dev                         # core tests
     qt6-base-dev                         # windows and their tests
     fonts-noto-cjk                       # Japanese glyphs
+    desktop-file-utils appstream         # desktop integration checks
+    dpkg-dev binutils                    # the Debian package and its dependencies
+    binutils-mingw-w64-x86-64            # compiles the Windows resources in a test
 )
 
 missing=()

@@ -33,7 +33,7 @@ Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exi
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quv.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quv-32.png")));
     BuildMenu();
     BuildBuilding();
     // Fixed size: the client area below the menu bar keeps its size whatever the menu needs.

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks what it holds and what it depends on.
+set -euo pipefail
+build=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
+deb=$(ls "$out"/*.deb)
+[ "$(dpkg-deb -f "$deb" Package)" = quv ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "package version"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+id=io.github.quvgame.quv
+for path in ./usr/bin/quv ./usr/share/applications/$id.desktop \
+    ./usr/share/metainfo/$id.metainfo.xml \
+    ./usr/share/icons/hicolor/{32x32,48x48,64x64,128x128}/apps/$id.png; do
+    grep -qx -- "$path" <<<"$contents" || fail "package lacks $path"
+done
+
+# Found by dpkg-shlibdeps from the executable, not written by hand.
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+    grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
+done
+grep -q fonts-noto-cjk <<<"$depends" || fail "Depends lacks a Japanese font"
+echo "package OK: $(basename "$deb")"
