@@ -11,6 +11,7 @@ packages=(
     desktop-file-utils appstream         # desktop integration checks
     dpkg-dev binutils                    # the Debian package and its dependencies
     binutils-mingw-w64-x86-64            # compiles the Windows resources in a test
+    libx11-dev xvfb                      # the start-up benchmark
 )
 
 missing=()

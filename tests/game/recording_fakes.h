@@ -61,6 +61,7 @@ public:
         return r;
     }
     void Queue(float r) { m_queue.push_back(r); }
+    std::size_t Queued() const { return m_queue.size(); }
     // Queues the two numbers that hide the next suspect in room (column*10 + floor).
     void QueueRoom(int room) {
         Queue(Middle(room / 10));

@@ -71,8 +71,7 @@ struct UiRig {
         ClickMenuBar("SC");
         QMenu* menu = window.findChild<QMenu*>(QStringLiteral("SC"));
         QAction* item = window.findChild<QAction*>(QString::fromLatin1(name));
-        // A disabled window opens no menu: give up on it quickly.
-        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 300))
+        if (!menu->isVisible()) // a disabled window opens no menu
             return;
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }

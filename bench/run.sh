@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Starts the game and a bare Qt window many times each on a private Xvfb display and prints, as a
+# Markdown table, the median time from process start to the first painted frame, the median peak
+# resident memory, and the context switches while each is left idle after it shows.
+#
+#   bench/run.sh [--build DIR] [--runs N] [--idle SECONDS]
+set -euo pipefail
+
+build=build
+runs=21
+idle=5
+while (($#)); do
+    case $1 in
+    --build) build=$2; shift 2 ;;
+    --runs) runs=$2; shift 2 ;;
+    --idle) idle=$2; shift 2 ;;
+    *) echo "usage: $0 [--build DIR] [--runs N] [--idle SECONDS]" >&2; exit 2 ;;
+    esac
+done
+
+game=$build/quv
+bare=$build/bench/bare_window
+probe=$build/bench/startup_probe
+for program in "$game" "$bare" "$probe"; do
+    [ -x "$program" ] || { echo "missing $program: build first" >&2; exit 2; }
+done
+
+for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=:$n; break; }
+done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+trap 'kill $xvfb 2>/dev/null; rm -rf "$runtime"' EXIT
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
+export DISPLAY=$display XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR
+
+field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "n/a"}'; }
+# met when a <= b * factor
+target() { awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN {print (a <= b * f) ? "met" : "NOT met"}'; }
+
+# One unmeasured start each fills the caches (fonts, shared libraries).
+"$probe" 0 "$game" >/dev/null
+"$probe" 0 "$bare" >/dev/null
+
+declare -A startup rss switches
+for ((i = 0; i < runs; i++)); do
+    for who in game bare; do
+        program=$game; [ $who = bare ] && program=$bare
+        line=$("$probe" 0 "$program")
+        startup[$who]+="$(field startup_ms <<<"$line") "
+        rss[$who]+="$(field peak_rss_kb <<<"$line") "
+    done
+done
+idle_runs=3
+for ((i = 0; i < idle_runs; i++)); do
+    for who in game bare; do
+        program=$game; [ $who = bare ] && program=$bare
+        line=$("$probe" "$idle" "$program")
+        switches[$who]+="$(field idle_switches <<<"$line") "
+    done
+done
+
+m() { tr ' ' '\n' <<<"$1" | grep . | median; }
+sg=$(m "${startup[game]}"); sb=$(m "${startup[bare]}")
+rg=$(m "${rss[game]}"); rb=$(m "${rss[bare]}")
+wg=$(m "${switches[game]}"); wb=$(m "${switches[bare]}")
+
+echo "| measure | game | bare window | game / bare | target |"
+echo "|---|---:|---:|---:|---|"
+echo "| start-up to first painted frame, ms (median of $runs) | $sg | $sb | $(ratio "$sg" "$sb") |" \
+    "≤ 1.10: $(target "$sg" "$sb" 1.10) |"
+echo "| peak resident memory, KiB (median of $runs) | $rg | $rb | $(ratio "$rg" "$rb") |" \
+    "≤ 1.10: $(target "$rg" "$rb" 1.10) |"
+echo "| context switches in ${idle} s idle (median of $idle_runs) | $wg | $wb | $(ratio "$wg" "$wb") |" \
+    "≤ bare: $(target "$wg" "$wb" 1) |"
