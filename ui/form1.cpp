@@ -47,25 +47,23 @@ Form1::~Form1() {
 }
 
 void Form1::BuildMenu() {
-    // "Start" and "Quit" act on a click of the bar itself; neither has an access key or shortcut.
+    // "Start" and "Quit" act on a click of the bar itself; no item has an access key or shortcut.
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    QAction* start = bar->addAction(QStringLiteral("スタート"));
-    start->setObjectName(QStringLiteral("S"));
-    connect(start, &QAction::triggered, this, [this] { m_game.StartMission(); });
-
-    QAction* quit = bar->addAction(QStringLiteral("終了"));
-    quit->setObjectName(QStringLiteral("E"));
-    connect(quit, &QAction::triggered, this, [this] { m_exit.EndProgram(); });
+    AddItem(bar, "S", QStringLiteral("スタート"), [this] { m_game.StartMission(); });
+    AddItem(bar, "E", QStringLiteral("終了"), [this] { m_exit.EndProgram(); });
 
     QMenu* score = bar->addMenu(QStringLiteral("スコア"));
     score->setObjectName(QStringLiteral("SC"));
-    QAction* current = score->addAction(QStringLiteral("現在のスコア"));
-    current->setObjectName(QStringLiteral("GSC"));
-    connect(current, &QAction::triggered, this, [this] { m_game.ShowCurrentScore(); });
-    QAction* high = score->addAction(QStringLiteral("ハイスコア"));
-    high->setObjectName(QStringLiteral("HSC"));
-    connect(high, &QAction::triggered, this, [this] { m_game.ShowHighScore(); });
+    AddItem(score, "GSC", QStringLiteral("現在のスコア"), [this] { m_game.ShowCurrentScore(); });
+    AddItem(score, "HSC", QStringLiteral("ハイスコア"), [this] { m_game.ShowHighScore(); });
+}
+
+template <typename Handler>
+void Form1::AddItem(QWidget* menu, const char* name, const QString& caption, Handler handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
 }
 
 void Form1::BuildBuilding() {
@@ -120,7 +118,8 @@ void Form1::SetMainWindowEnabled(bool enabled) {
 }
 
 void Form1::ShowContinueDialog() {
-    if (!m_dialog)
+    // An answered dialog may linger until its deletion; a new mission end gets a fresh one.
+    if (!m_dialog || !m_dialog->isVisible())
         m_dialog = new Form2(*this, m_exit, this);
     m_dialog->Present();
 }

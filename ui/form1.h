@@ -39,6 +39,8 @@ protected:
 
 private:
     void BuildMenu();
+    template <typename Handler>
+    void AddItem(QWidget* menu, const char* name, const QString& caption, Handler handler);
     void BuildBuilding();
 
     Game m_game;
