@@ -13,11 +13,6 @@ std::string Text(MessageKey key, std::initializer_list<int> values = {}) {
     return "text " + ComposeMessage(key, values);
 }
 
-// The cell of a room: rows from the top floor down, columns from the left.
-int CellOf(int room) {
-    return 5 * (5 - room % 10) + (room / 10 - 1);
-}
-
 std::string Black(int room) {
     return "cell " + std::to_string(CellOf(room)) + " 000000/000000";
 }

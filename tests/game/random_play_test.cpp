@@ -5,6 +5,7 @@
 #include "game/message_catalogue.h"
 #include "platform/message_box_service.h"
 #include "platform/random_source.h"
+#include "recording_fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +42,6 @@ public:
 private:
     std::mt19937& m_engine;
 };
-
-int CellOf(int room) {
-    return 5 * (5 - room % 10) + (room / 10 - 1);
-}
 
 bool Contains(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();

@@ -13,6 +13,11 @@
 
 using EventLog = std::vector<std::string>;
 
+// The cell of a room: rows from the top floor down, columns from the left.
+inline int CellOf(int room) {
+    return 5 * (5 - room % 10) + (room / 10 - 1);
+}
+
 inline std::string Hex(Colour c) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(c));

@@ -62,14 +62,14 @@ void QtMessageBoxTest::everyTextGetsItsOwnModalOkBoxTitledQuv() {
     Form1 window(messages, random, exit);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const RoomCell* cell = window.Cell(UiRig::CellOf(42));
+    const RoomCell* cell = window.Cell(CellOf(42));
     BoxCloser closer([&] {
         return window.ClientArea()->grab().toImage().pixelColor(cell->geometry().center());
     });
 
     random.QueueRoom(42);
     window.findChild<QAction*>(QStringLiteral("S"))->trigger();
-    QTest::mouseClick(window.Cell(UiRig::CellOf(42)), Qt::LeftButton);
+    QTest::mouseClick(window.Cell(CellOf(42)), Qt::LeftButton);
 
     QStringList texts;
     for (const SeenBox& box : closer.seen) {

@@ -41,9 +41,6 @@ struct UiRig {
         window.activateWindow();
     }
 
-    // The cell of a room: rows from the top floor down, columns from the left.
-    static int CellOf(int room) { return 5 * (5 - room % 10) + (room / 10 - 1); }
-
     void ClickRoom(int room) { QTest::mouseClick(window.Cell(CellOf(room)), Qt::LeftButton); }
 
     // What the player sees at a point of the client area.
