@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     ClockRandomSource random;
     QtProgramExit exit;
     Form1 window(messages, random, exit);
+    messages.SetOwner([&window] { return window.GameWindow(); });
     window.show();
     return QApplication::exec();
 }

@@ -1,14 +1,14 @@
 // QtMessageBox: the game's texts in modal OK-only boxes titled with the application's name.
 #include "platform/qt_message_box.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 void QtMessageBox::Show(const std::string& text) {
-    // Parented to the active window so that it opens over the building, yet application-modal:
-    // no window of the game takes input until OK.
+    // A child of the game's window opens centred over it, is transient for it, and minimises
+    // with it; application-modal, so no window of the game takes input until OK.
+    QWidget* owner = m_owner ? m_owner() : nullptr;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("QUV"), QString::fromStdString(text),
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -88,7 +88,7 @@ void Form1::BuildBuilding() {
             auto* cell = new RoomCell(column * 10 + floor, m_client);
             cell->setObjectName(QStringLiteral("Label2_%1").arg(index));
             cell->setGeometry(CellRect(column, floor));
-            connect(cell, &RoomCell::clicked, this,
+            connect(cell, &QAbstractButton::clicked, this,
                     [this, index, cell] { m_game.VisitRoom(index, cell->RoomNumber()); });
             m_cells[static_cast<std::size_t>(index)] = cell;
         }
@@ -101,6 +101,12 @@ RoomCell* Form1::Cell(int index) const {
 
 Form2* Form1::ContinueDialog() const {
     return m_dialog;
+}
+
+QWidget* Form1::GameWindow() {
+    if (m_dialog && m_dialog->isVisible())
+        return m_dialog;
+    return this;
 }
 
 void Form1::SetCellColours(int cell, Colour back, Colour text) {
@@ -122,6 +128,17 @@ void Form1::ShowContinueDialog() {
     if (!m_dialog || !m_dialog->isVisible())
         m_dialog = new Form2(*this, m_exit, this);
     m_dialog->Present();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    // While the dialog waits, the disabled main window takes no keys: whoever activates it (a
+    // click, a restore from the taskbar) is handed on to the dialog.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled() && m_dialog &&
+        m_dialog->isVisible()) {
+        m_dialog->raise();
+        m_dialog->activateWindow();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

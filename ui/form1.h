@@ -33,8 +33,12 @@ public:
     RoomCell* Cell(int index) const;
     // The continue dialog while it is open, otherwise null.
     Form2* ContinueDialog() const;
+    // The window the player deals with now, which every message box belongs to: the continue
+    // dialog while it is open, otherwise the main window.
+    QWidget* GameWindow();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -3,24 +3,46 @@
 
 #include "game/game_view.h"
 #include "platform/program_exit.h"
-#include "ui/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
-constexpr QSize kClientSize(Px(2550), Px(960));
-constexpr QRect kQuestion = TwipsRect(120, 120, 1575, 255);
-constexpr QRect kYes = TwipsRect(120, 480, 1095, 375);
-constexpr QRect kNo = TwipsRect(1320, 480, 1095, 375);
+// The layout in twips, as drawn for the 96-dpi font; Grown() turns it into pixels.
+constexpr QSize kClientSize(2550, 960);
+constexpr QRect kQuestion(120, 120, 1575, 255);
+constexpr QRect kYes(120, 480, 1095, 375);
+constexpr QRect kNo(1320, 480, 1095, 375);
 
-QPushButton* MakeButton(const QString& caption, const char* name, QRect where, QWidget* parent) {
+// Pixels for twips at a growth factor; at 1 these are exactly twips / 15. Rounded up, so that a
+// size grown to fit a caption is never a pixel short.
+int Grown(int twips, double growth) {
+    return static_cast<int>(std::ceil(twips * growth / 15.0 - 1e-9));
+}
+QRect Grown(QRect twips, double growth) {
+    return QRect(Grown(twips.left(), growth), Grown(twips.top(), growth),
+                 Grown(twips.width(), growth), Grown(twips.height(), growth));
+}
+
+// The room a caption needs inside a push button: its text plus the frame and margin the style
+// draws around it.
+QSize CaptionNeeds(const QPushButton& button) {
+    const QStyle* style = button.style();
+    const int chrome = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
+                       2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+    const QFontMetrics fm = button.fontMetrics();
+    return QSize(fm.horizontalAdvance(button.text()) + chrome, fm.height() + chrome);
+}
+
+QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(where);
     // Neither answer may be taken by a stray Enter.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -36,22 +58,37 @@ Form2::Form2(GameView& view, ProgramExit& exit, QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Quv"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
 
     auto* question = new QLabel(QStringLiteral("ゲーム、続けるか？"), this);
     question->setObjectName(QStringLiteral("Label1"));
-    question->setGeometry(kQuestion);
-    // Fonts differ between systems: where the question is wider than its place, widen the label
-    // into the free space on its right rather than cut the question off.
-    question->resize(std::min(std::max(kQuestion.width(), question->sizeHint().width()),
-                              kClientSize.width() - 2 * kQuestion.left()),
-                     kQuestion.height());
-
-    m_yes = MakeButton(QStringLiteral("ＹＥＳ"), "Command1", kYes, this);
-    m_no = MakeButton(QStringLiteral("ＮＯ"), "Command2", kNo, this);
+    m_yes = MakeButton(QStringLiteral("ＹＥＳ"), "Command1", this);
+    m_no = MakeButton(QStringLiteral("ＮＯ"), "Command2", this);
     setTabOrder(m_yes, m_no);
     connect(m_yes, &QPushButton::clicked, this, &Form2::AnswerYes);
     connect(m_no, &QPushButton::clicked, this, [this] { m_exit.EndProgram(); });
+
+    // Fonts differ between systems and players. The question may first widen into the free
+    // space on its right; where even that, or a button, is too small for its caption, the whole
+    // dialog grows by one factor, keeping its proportions and margins.
+    const int questionRoom = kClientSize.width() - 2 * kQuestion.left();
+    const QSize yesNeeds = CaptionNeeds(*m_yes);
+    const QSize noNeeds = CaptionNeeds(*m_no);
+    const double growth = std::max({
+        1.0,
+        question->sizeHint().width() / (questionRoom / 15.0),
+        question->fontMetrics().height() / (kQuestion.height() / 15.0),
+        std::max(yesNeeds.width(), noNeeds.width()) / (kYes.width() / 15.0),
+        std::max(yesNeeds.height(), noNeeds.height()) / (kYes.height() / 15.0),
+    });
+
+    setFixedSize(Grown(kClientSize.width(), growth), Grown(kClientSize.height(), growth));
+    const QRect questionRect = Grown(kQuestion, growth);
+    question->setGeometry(questionRect);
+    question->resize(std::min(std::max(questionRect.width(), question->sizeHint().width()),
+                              Grown(questionRoom, growth)),
+                     questionRect.height());
+    m_yes->setGeometry(Grown(kYes, growth));
+    m_no->setGeometry(Grown(kNo, growth));
 }
 
 void Form2::Present() {
@@ -67,6 +104,15 @@ void Form2::Present() {
     m_yes->setFocus(Qt::OtherFocusReason);
 }
 
+void Form2::keyPressEvent(QKeyEvent* event) {
+    // The dialog offers only its two buttons as answers: Escape is neither.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void Form2::reject() {
     AnswerYes();
 }
@@ -77,5 +123,8 @@ void Form2::AnswerYes() {
     m_answered = true;
     m_view.SetMainWindowEnabled(true);
     hide();
+    // Hand the keyboard straight back to the building rather than leave it to the desktop.
+    if (m_mainWindow)
+        m_mainWindow->activateWindow();
     deleteLater();
 }

@@ -7,9 +7,9 @@ class GameView;
 class ProgramExit;
 class QPushButton;
 
-// YES (or closing the dialog in any other way) gives the main window back to the player; NO ends
-// the program. The dialog has no Qt parent: a child of the disabled main window would be disabled
-// with it. It stays above the main window as its transient window instead.
+// YES (or closing the dialog through its frame) gives the main window back to the player; NO
+// ends the program; Escape does nothing. The dialog has no Qt parent: a child of the disabled main
+// window would be disabled with it. It stays above the main window as its transient window instead.
 class Form2 final : public QDialog {
     Q_OBJECT
 
@@ -23,8 +23,12 @@ public:
     QPushButton* NoButton() const { return m_no; }
 
 public slots:
-    // Escape and the window frame's close button land here: they count as YES.
+    // The window frame's close button lands here: it counts as YES, so that the main window is
+    // never left disabled.
     void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void AnswerYes();

@@ -3,32 +3,22 @@
 
 #include "ui/qt_colour.h"
 
-#include <QMouseEvent>
+#include <QPainter>
 
 RoomCell::RoomCell(int roomNumber, QWidget* parent)
-    : QLabel(QString::number(roomNumber), parent) {
-    setAutoFillBackground(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetColours(Colours::kCellIdle, Colours::kCellIdle);
+    : QAbstractButton(parent) {
+    setText(QString::number(roomNumber));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void RoomCell::SetColours(Colour back, Colour text) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(back));
-    p.setColor(QPalette::WindowText, ToQColor(text));
-    setPalette(p);
+void RoomCell::SetColours(Colour back, Colour /*text*/) {
+    // The caption is never drawn, so the text colour (always the back colour) has nothing to
+    // paint; only the back colour shows.
+    m_back = back;
+    update();
 }
 
-void RoomCell::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void RoomCell::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
+void RoomCell::paintEvent(QPaintEvent* /*event*/) {
+    QPainter(this).fillRect(rect(), ToQColor(m_back));
 }

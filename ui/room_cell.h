@@ -3,9 +3,12 @@
 
 #include "game/colours.h"
 
-#include <QLabel>
+#include <QAbstractButton>
 
-class RoomCell final : public QLabel {
+// A button so that it clicks like one (left button only, pressed and released inside) and is
+// known to assistive technology as one. It paints nothing but its back colour, whatever the
+// style or its state, so no look ever shows the room number or which rooms were tried.
+class RoomCell final : public QAbstractButton {
     Q_OBJECT
 
 public:
@@ -14,14 +17,9 @@ public:
     int RoomNumber() const { return text().toInt(); }
     void SetColours(Colour back, Colour text);
 
-signals:
-    // A left-button press and release inside the cell, like a button's click.
-    void clicked();
-
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    Colour m_back = Colours::kCellIdle;
 };

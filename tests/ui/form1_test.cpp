@@ -21,6 +21,8 @@ private slots:
     void cellsSitWhereTheirRoomsAre();
     void facadeAndBackgroundShowTheirColours();
     void aRoomBeforeStartAsksForStartAndStaysBlue();
+    void onlyALeftClickReleasedInsideVisits_data();
+    void onlyALeftClickReleasedInsideVisits();
     void aClickedCellIsBlackWhileItsOutcomeIsShownAndBlueAfter();
     void theBackgroundDarkensWithEverySuspect();
     void aWholeMissionFromTheMenuEndsInTheDialog();
@@ -40,6 +42,13 @@ void Form1Test::windowHasCaptionIconAndFixedClientAreaBelowTheMenu() {
     QCOMPARE(rig.window.height(), rig.window.menuBar()->height() + 329);
     QCOMPARE(rig.window.minimumSize(), rig.window.maximumSize());
     QVERIFY(!rig.window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    // Whatever the font, every menu caption shows whole in the bar above the client area.
+    QMenuBar* bar = rig.window.menuBar();
+    for (QAction* action : bar->actions()) {
+        const QRect place = bar->actionGeometry(action);
+        QVERIFY2(bar->rect().contains(place), qPrintable(action->text()));
+        QVERIFY(place.width() > bar->fontMetrics().horizontalAdvance(action->text()));
+    }
 
     const QIcon icon = rig.window.windowIcon();
     QVERIFY(!icon.isNull());
@@ -123,6 +132,30 @@ void Form1Test::aRoomBeforeStartAsksForStartAndStaysBlue() {
     QCOMPARE(rig.box.texts, QStringList{"メニュー中のスタートキーをクリックしてください。"});
     QCOMPARE(duringBox, kBlue);
     QCOMPARE(rig.CellPixel(33), kBlue);
+}
+
+void Form1Test::onlyALeftClickReleasedInsideVisits_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("release"); // relative to the cell's top left
+    QTest::addColumn<bool>("visits");
+    QTest::newRow("left click") << Qt::LeftButton << QPoint(12, 16) << true;
+    QTest::newRow("right click") << Qt::RightButton << QPoint(12, 16) << false;
+    QTest::newRow("middle click") << Qt::MiddleButton << QPoint(12, 16) << false;
+    QTest::newRow("left, released beside the cell") << Qt::LeftButton << QPoint(30, 16) << false;
+    QTest::newRow("left, released above the cell") << Qt::LeftButton << QPoint(12, -3) << false;
+}
+
+void Form1Test::onlyALeftClickReleasedInsideVisits() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QPoint, release);
+    QFETCH(bool, visits);
+    UiRig rig;
+    RoomCell* cell = rig.window.Cell(CellOf(33));
+    QTest::mousePress(cell, button, {}, QPoint(12, 16));
+    QTest::mouseMove(cell, release);
+    QTest::mouseRelease(cell, button, {}, release);
+    // Before Start a visit answers with a request to start; anything else shows nothing.
+    QCOMPARE(rig.box.texts.size(), visits ? 1 : 0);
 }
 
 void Form1Test::aClickedCellIsBlackWhileItsOutcomeIsShownAndBlueAfter() {

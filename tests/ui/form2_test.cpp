@@ -3,6 +3,9 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 class Form2Test : public QObject {
     Q_OBJECT
@@ -12,9 +15,10 @@ private slots:
     void opensAboveTheMainWindowWithFocusOnYesAndNoDefaultButton();
     void yesGivesTheMainWindowBackForAnotherMission();
     void noEndsTheProgramAtOnce();
-    void escapeAndTheFrameCountAsYes_data();
-    void escapeAndTheFrameCountAsYes();
-    void enterTakesNeitherAnswer();
+    void theFrameCountsAsYes();
+    void enterAndEscapeTakeNeitherAnswer();
+    void activatingTheWaitingMainWindowHandsTheFocusToTheDialog();
+    void aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne();
 
 private:
     static Form2* EndAMission(UiRig& rig) {
@@ -28,22 +32,53 @@ void Form2Test::showsTheQuestionAndTwoButtonsAtTheirPlaces() {
     Form2* dialog = EndAMission(rig);
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Quv"));
-    QCOMPARE(dialog->size(), QSize(170, 64));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
 
     auto* question = dialog->findChild<QLabel*>(QStringLiteral("Label1"));
     QVERIFY(question);
     QCOMPARE(question->text(), QStringLiteral("ゲーム、続けるか？"));
-    QCOMPARE(question->pos(), QPoint(8, 8));
-    QCOMPARE(question->height(), 17);
-    QVERIFY(question->width() >= 105);
-    QVERIFY(question->geometry().right() < dialog->width());
     QCOMPARE(dialog->YesButton()->text(), QStringLiteral("ＹＥＳ"));
-    QCOMPARE(dialog->YesButton()->geometry(), QRect(8, 32, 73, 25));
     QCOMPARE(dialog->NoButton()->text(), QStringLiteral("ＮＯ"));
-    QCOMPARE(dialog->NoButton()->geometry(), QRect(88, 32, 73, 25));
-    // The question fits its label: nothing of it is cut off.
-    QVERIFY(question->fontMetrics().horizontalAdvance(question->text()) <= question->width());
+
+    // Nothing of the question or of a button's caption is cut off, whatever the font.
+    const QFontMetrics qfm = question->fontMetrics();
+    QVERIFY(qfm.horizontalAdvance(question->text()) <= question->width());
+    QVERIFY(qfm.height() <= question->height());
+    QVERIFY(question->geometry().right() < dialog->width());
+    for (QPushButton* button : {dialog->YesButton(), dialog->NoButton()}) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = button->rect();
+        const QRect inside =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QFontMetrics bfm = button->fontMetrics();
+        QVERIFY2(bfm.horizontalAdvance(button->text()) <= inside.width(),
+                 qPrintable(button->text()));
+        QVERIFY2(bfm.height() <= inside.height(), qPrintable(button->text()));
+    }
+
+    if (QGuiApplication::primaryScreen()->logicalDotsPerInch() <= 96) {
+        // The font the dialog was drawn for: its size and places in pixels, exactly.
+        QCOMPARE(dialog->size(), QSize(170, 64));
+        QCOMPARE(question->pos(), QPoint(8, 8));
+        QCOMPARE(question->height(), 17);
+        QVERIFY(question->width() >= 105);
+        QCOMPARE(dialog->YesButton()->geometry(), QRect(8, 32, 73, 25));
+        QCOMPARE(dialog->NoButton()->geometry(), QRect(88, 32, 73, 25));
+    } else {
+        // A larger font: the dialog has grown, with its proportions and margins.
+        const double growth = dialog->width() / 170.0;
+        QVERIFY(growth > 1.0);
+        QVERIFY(qAbs(dialog->height() - 64 * growth) <= 1.0);
+        const QRect yes = dialog->YesButton()->geometry();
+        const QRect no = dialog->NoButton()->geometry();
+        QVERIFY(qAbs(yes.left() - 8 * growth) <= 1.0);
+        QVERIFY(qAbs(yes.top() - 32 * growth) <= 1.0);
+        QVERIFY(qAbs(no.left() - 88 * growth) <= 1.0);
+        QCOMPARE(no.size(), yes.size());
+        QVERIFY(qAbs(yes.width() - 73 * growth) <= 1.0);
+        QVERIFY(qAbs(question->x() - 8 * growth) <= 1.0);
+    }
 }
 
 void Form2Test::opensAboveTheMainWindowWithFocusOnYesAndNoDefaultButton() {
@@ -88,39 +123,60 @@ void Form2Test::noEndsTheProgramAtOnce() {
     QVERIFY(rig.box.texts.isEmpty());
 }
 
-void Form2Test::escapeAndTheFrameCountAsYes_data() {
-    QTest::addColumn<bool>("byFrame");
-    QTest::newRow("Escape") << false;
-    QTest::newRow("frame close button") << true;
-}
-
-void Form2Test::escapeAndTheFrameCountAsYes() {
-    QFETCH(bool, byFrame);
+void Form2Test::theFrameCountsAsYes() {
     UiRig rig;
     Form2* dialog = EndAMission(rig);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    if (byFrame) {
-        QCloseEvent frameClose;
-        QApplication::sendEvent(dialog->windowHandle(), &frameClose);
-    } else {
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    }
+    QCOMPARE(rig.window.GameWindow(), dialog);
+    QCloseEvent frameClose;
+    QApplication::sendEvent(dialog->windowHandle(), &frameClose);
     QVERIFY(rig.window.isEnabled());
     QVERIFY(!dialog->isVisible());
+    QCOMPARE(rig.window.GameWindow(), &rig.window);
     QCOMPARE(rig.exit.calls, 0);
     rig.box.texts.clear();
     rig.ClickRoom(11);
     QCOMPARE(rig.box.texts, QStringList{"メニュー中のスタートキーをクリックしてください。"});
 }
 
-void Form2Test::enterTakesNeitherAnswer() {
+void Form2Test::enterAndEscapeTakeNeitherAnswer() {
     UiRig rig;
     Form2* dialog = EndAMission(rig);
-    QTest::keyClick(dialog, Qt::Key_Return);
-    QTest::keyClick(dialog, Qt::Key_Enter);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        QTest::keyClick(dialog, key);
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
     QVERIFY(dialog->isVisible());
     QVERIFY(!rig.window.isEnabled());
     QCOMPARE(rig.exit.calls, 0);
+}
+
+void Form2Test::activatingTheWaitingMainWindowHandsTheFocusToTheDialog() {
+    UiRig rig;
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    Form2* dialog = EndAMission(rig);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    rig.window.activateWindow();
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), dialog->YesButton());
+    // Space presses the focused answer.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(rig.window.isEnabled());
+}
+
+void Form2Test::aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne() {
+    UiRig rig;
+    Form2* first = EndAMission(rig);
+    QTest::mouseClick(first->YesButton(), Qt::LeftButton);
+    // No event loop has run since: the answered dialog still waits for its deletion.
+    Form2* second = EndAMission(rig);
+    QVERIFY(second);
+    QVERIFY(second != first);
+    QVERIFY(second->isVisible());
+    QTest::mouseClick(second->YesButton(), Qt::LeftButton);
+    QVERIFY(rig.window.isEnabled());
+    QVERIFY(QTest::qWaitFor([&] { return rig.window.ContinueDialog() == nullptr; }));
 }
 
 QTEST_MAIN(Form2Test)

@@ -16,6 +16,8 @@ struct SeenBox {
     QMessageBox::Icon icon;
     bool modal;
     QColor cell;
+    QWidget* parent;
+    QWindow* transientParent;
 };
 
 // Presses OK on every message box that opens, after noting what it showed.
@@ -37,7 +39,8 @@ private:
         for (QAbstractButton* button : box->buttons())
             buttons << button->text();
         seen.append({box->windowTitle(), box->text(), buttons, box->icon(),
-                     box->windowModality() == Qt::ApplicationModal, m_watchedCell()});
+                     box->windowModality() == Qt::ApplicationModal, m_watchedCell(),
+                     box->parentWidget(), box->windowHandle()->transientParent()});
         QTest::keyClick(box, Qt::Key_Return);
     }
     std::function<QColor()> m_watchedCell;
@@ -50,18 +53,24 @@ class QtMessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyTextGetsItsOwnModalOkBoxTitledQuv();
+    void everyTextGetsItsOwnModalOkBoxTitledQuvOverTheGame();
     void endProgramLeavesTheEventLoop();
 };
 
-void QtMessageBoxTest::everyTextGetsItsOwnModalOkBoxTitledQuv() {
+void QtMessageBoxTest::everyTextGetsItsOwnModalOkBoxTitledQuvOverTheGame() {
     EventLog log;
     ScriptedRandom random{log};
     QtMessageBox messages;
     CountingExit exit;
     Form1 window(messages, random, exit);
+    messages.SetOwner([&window] { return window.GameWindow(); });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Another program's window has the focus: the boxes must still belong to the game.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
     const RoomCell* cell = window.Cell(CellOf(42));
     BoxCloser closer([&] {
         return window.ClientArea()->grab().toImage().pixelColor(cell->geometry().center());
@@ -77,6 +86,8 @@ void QtMessageBoxTest::everyTextGetsItsOwnModalOkBoxTitledQuv() {
         QCOMPARE(box.buttons, QStringList{"OK"});
         QCOMPARE(box.icon, QMessageBox::NoIcon);
         QVERIFY(box.modal);
+        QCOMPARE(box.parent, &window);
+        QCOMPARE(box.transientParent, window.windowHandle());
         texts << box.text;
     }
     QCOMPARE(texts, (QStringList{"奴らはこのビルに出入りしている。",
