@@ -2,15 +2,19 @@
 #include "ui/form1.h"
 
 #include "platform/program_exit.h"
+#include "ui/facade.h"
 #include "ui/form2.h"
 #include "ui/qt_colour.h"
 #include "ui/room_cell.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+
+#include <algorithm>
 
 namespace {
 constexpr QSize kClientSize(Px(4695), Px(4935));
@@ -36,6 +40,7 @@ Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exi
     setWindowIcon(QIcon(QStringLiteral(":/icons/quv-32.png")));
     BuildMenu();
     BuildBuilding();
+    UpdateDescription();
     // Fixed size: the client area below the menu bar keeps its size whatever the menu needs.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -50,7 +55,11 @@ void Form1::BuildMenu() {
     // "Start" and "Quit" act on a click of the bar itself; no item has an access key or shortcut.
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    AddItem(bar, "S", QStringLiteral("スタート"), [this] { m_game.StartMission(); });
+    bar->installEventFilter(this);
+    AddItem(bar, "S", QStringLiteral("スタート"), [this] {
+        m_game.StartMission();
+        UpdateDescription();
+    });
     AddItem(bar, "E", QStringLiteral("終了"), [this] { m_exit.EndProgram(); });
 
     QMenu* score = bar->addMenu(QStringLiteral("スコア"));
@@ -63,36 +72,150 @@ template <typename Handler>
 void Form1::AddItem(QWidget* menu, const char* name, const QString& caption, Handler handler) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
+    connect(action, &QAction::triggered, this, [this, handler] {
+        handler();
+        // Chosen from the keyboard: the keys go back to the building.
+        LeaveMenuBar();
+    });
 }
 
 void Form1::BuildBuilding() {
     m_client = new QWidget(this);
     m_client->setFixedSize(kClientSize);
     m_client->setAutoFillBackground(true);
+    m_client->setAccessibleName(QStringLiteral("ビル"));
     setCentralWidget(m_client);
     SetBackground(Colours::kBackground);
 
     // The facade comes first so that every cell lies above it; it reacts to nothing.
-    m_facade = new QLabel(m_client);
+    m_facade = new Facade(m_client);
     m_facade->setObjectName(QStringLiteral("Label1"));
+    m_facade->setAccessibleName(QStringLiteral("外壁"));
     m_facade->setGeometry(kFacade);
-    m_facade->setAutoFillBackground(true);
-    QPalette silver = m_facade->palette();
-    silver.setColor(QPalette::Window, ToQColor(Colours::kFacade));
-    m_facade->setPalette(silver);
 
+    // Created in index order, which is also the tab order: left to right, top floor first.
     for (int floor = 5; floor >= 1; --floor) {
         for (int column = 1; column <= 5; ++column) {
             const int index = CellIndex(column, floor);
             auto* cell = new RoomCell(column * 10 + floor, m_client);
             cell->setObjectName(QStringLiteral("Label2_%1").arg(index));
             cell->setGeometry(CellRect(column, floor));
+            cell->installEventFilter(this);
             connect(cell, &QAbstractButton::clicked, this,
-                    [this, index, cell] { m_game.VisitRoom(index, cell->RoomNumber()); });
+                    [this, cell, index] { Visit(cell, index); });
+            connect(cell, &RoomCell::stepRequested, this,
+                    [this, cell](int columnStep, int floorStep) {
+                        StepFocus(cell, columnStep, floorStep);
+                    });
             m_cells[static_cast<std::size_t>(index)] = cell;
         }
     }
+}
+
+void Form1::Visit(RoomCell* cell, int index) {
+    m_lastVisited = cell;
+    m_game.VisitRoom(index, cell->RoomNumber());
+    UpdateDescription();
+    // Once the boxes have closed the player goes on from the room just visited.
+    if (isEnabled())
+        cell->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::StepFocus(const RoomCell* from, int columnStep, int floorStep) {
+    // The arrows stop at the walls of the building.
+    const int column = std::clamp(from->Column() + columnStep, 1, 5);
+    const int floor = std::clamp(from->Floor() + floorStep, 1, 5);
+    Cell(CellIndex(column, floor))->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar())
+        return MenuBarKeyFilter(event) || QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        m_keyboardPlay = true;
+        UpdateFocusMark();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_keyboardPlay = false;
+        UpdateFocusMark();
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        UpdateFocusMark();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::UpdateFocusMark() {
+    QRect mark;
+    if (m_keyboardPlay) {
+        for (const RoomCell* cell : m_cells) {
+            if (cell->hasFocus())
+                mark = cell->geometry().translated(-m_facade->pos());
+        }
+    }
+    m_facade->SetMark(mark);
+}
+
+void Form1::UpdateDescription() {
+    // What a sighted player reads from the background's colour: which suspect is sought.
+    const GameState& s = m_game.State();
+    setAccessibleDescription(s.MissionActive ? QStringLiteral("%1人目").arg(s.SuspectNo)
+                                             : QString());
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        OpenMenuBarFromKeyboard();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void Form1::OpenMenuBarFromKeyboard() {
+    // The bar takes the keys itself from here: the arrows move between items and open the
+    // score menu, Enter chooses. The focus comes back where it was once the menu is left.
+    QMenuBar* bar = menuBar();
+    if (bar->hasFocus()) {
+        LeaveMenuBar();
+        return;
+    }
+    m_focusBeforeMenu = QApplication::focusWidget();
+    bar->setFocus(Qt::MenuBarFocusReason);
+    bar->setActiveAction(bar->actions().constFirst());
+}
+
+void Form1::LeaveMenuBar() {
+    QMenuBar* bar = menuBar();
+    if (focusWidget() != bar)
+        return;
+    bar->setActiveAction(nullptr);
+    QWidget* back = m_focusBeforeMenu ? m_focusBeforeMenu.data() : Cell(0);
+    back->setFocus(Qt::MenuBarFocusReason);
+}
+
+bool Form1::MenuBarKeyFilter(QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        // A click elsewhere: nothing stays highlighted in the bar.
+        if (!QApplication::activePopupWidget())
+            menuBar()->setActiveAction(nullptr);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_F10) {
+        LeaveMenuBar();
+        return true;
+    }
+    return false;
 }
 
 RoomCell* Form1::Cell(int index) const {
@@ -121,6 +244,9 @@ void Form1::SetBackground(Colour colour) {
 
 void Form1::SetMainWindowEnabled(bool enabled) {
     setEnabled(enabled);
+    // A disabled window loses its focus; given back, the keyboard starts at the last room.
+    if (enabled && m_lastVisited)
+        m_lastVisited->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::ShowContinueDialog() {

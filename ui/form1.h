@@ -9,13 +9,14 @@
 
 #include <array>
 
+class Facade;
 class Form2;
 class ProgramExit;
-class QLabel;
 class RoomCell;
 
 // Owns the one Game (and so the one GameState) of the process. It only wires: a click on cell i
-// becomes VisitRoom(i, caption) and a menu choice one call into the game.
+// (or Enter, Space or a screen reader's press on it) becomes VisitRoom(i, caption) and a menu
+// choice one call into the game.
 class Form1 final : public QMainWindow, public GameView {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ public:
     const GameState& State() const { return m_game.State(); }
     QWidget* ClientArea() const { return m_client; }
     RoomCell* Cell(int index) const;
+    Facade* Front() const { return m_facade; }
     // The continue dialog while it is open, otherwise null.
     Form2* ContinueDialog() const;
     // The window the player deals with now, which every message box belongs to: the continue
@@ -38,6 +40,8 @@ public:
     QWidget* GameWindow();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,11 +50,22 @@ private:
     template <typename Handler>
     void AddItem(QWidget* menu, const char* name, const QString& caption, Handler handler);
     void BuildBuilding();
+    void Visit(RoomCell* cell, int index);
+    void StepFocus(const RoomCell* from, int columnStep, int floorStep);
+    void UpdateFocusMark();
+    void UpdateDescription();
+    void OpenMenuBarFromKeyboard();
+    void LeaveMenuBar();
+    bool MenuBarKeyFilter(QEvent* event);
 
     Game m_game;
     ProgramExit& m_exit;
     QWidget* m_client = nullptr;
-    QLabel* m_facade = nullptr;
+    Facade* m_facade = nullptr;
     std::array<RoomCell*, 25> m_cells{};
     QPointer<Form2> m_dialog;
+    // The last key or mouse press on a cell decides: the focus mark shows for keyboard play only.
+    bool m_keyboardPlay = false;
+    RoomCell* m_lastVisited = nullptr;
+    QPointer<QWidget> m_focusBeforeMenu;
 };

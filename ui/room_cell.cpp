@@ -3,13 +3,17 @@
 
 #include "ui/qt_colour.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 RoomCell::RoomCell(int roomNumber, QWidget* parent)
     : QAbstractButton(parent) {
     setText(QString::number(roomNumber));
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // What a screen reader says of the room: its number, then where it is in the building.
+    setAccessibleName(
+        QStringLiteral("%1号室 %2列目 %3階").arg(roomNumber).arg(Column()).arg(Floor()));
 }
 
 void RoomCell::SetColours(Colour back, Colour /*text*/) {
@@ -21,4 +25,32 @@ void RoomCell::SetColours(Colour back, Colour /*text*/) {
 
 void RoomCell::paintEvent(QPaintEvent* /*event*/) {
     QPainter(this).fillRect(rect(), ToQColor(m_back));
+}
+
+void RoomCell::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit stepRequested(-1, 0);
+        break;
+    case Qt::Key_Right:
+        emit stepRequested(1, 0);
+        break;
+    case Qt::Key_Up:
+        emit stepRequested(0, 1);
+        break;
+    case Qt::Key_Down:
+        emit stepRequested(0, -1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // One visit per press: a held key must not run through the suspect's five chances.
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    default:
+        // Space is a button's own key; anything else goes on to the window (F10, Tab).
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }

@@ -1,6 +1,8 @@
 // The main window as the player sees and uses it: the building, the menu and the room clicks.
+#include "ui/facade.h"
 #include "window_rig.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 
@@ -9,6 +11,13 @@ const QColor kBlue("#0000FF");
 const QColor kBlack("#000000");
 const QColor kSilver("#C0C0C0");
 const QColor kPaleCyan("#C0FFFF");
+const QColor kMark("#C00000");
+
+// Gives the window the keyboard, as a player's click on its frame would.
+void ActivateWindow(UiRig& rig) {
+    rig.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+}
 } // namespace
 
 class Form1Test : public QObject {
@@ -31,6 +40,13 @@ private slots:
     void quitEndsTheProgramEvenMidMission();
     void closingTheEnabledWindowEndsTheProgram();
     void aDisabledWindowIgnoresCellsMenusAndClose();
+    void arrowsAndTabMoveTheFocusBetweenRooms_data();
+    void arrowsAndTabMoveTheFocusBetweenRooms();
+    void aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace_data();
+    void aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace();
+    void theFocusMarkShowsForTheKeyboardOnly();
+    void f10OpensTheMenuBarForTheKeyboard();
+    void aScreenReaderFindsNamedRoomButtonsThatVisit();
 };
 
 void Form1Test::windowHasCaptionIconAndFixedClientAreaBelowTheMenu() {
@@ -294,6 +310,165 @@ void Form1Test::aDisabledWindowIgnoresCellsMenusAndClose() {
     QVERIFY(rig.window.isVisible());
     QCOMPARE(rig.exit.calls, 0);
     QVERIFY(rig.window.ContinueDialog()->isVisible());
+}
+
+void Form1Test::arrowsAndTabMoveTheFocusBetweenRooms_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("to");
+    QTest::newRow("top left, up: wall") << 15 << Qt::Key_Up << 15;
+    QTest::newRow("top left, left: wall") << 15 << Qt::Key_Left << 15;
+    QTest::newRow("top left, right") << 15 << Qt::Key_Right << 25;
+    QTest::newRow("top left, down") << 15 << Qt::Key_Down << 14;
+    QTest::newRow("bottom right, down: wall") << 51 << Qt::Key_Down << 51;
+    QTest::newRow("bottom right, right: wall") << 51 << Qt::Key_Right << 51;
+    QTest::newRow("bottom right, up") << 51 << Qt::Key_Up << 52;
+    QTest::newRow("bottom right, left") << 51 << Qt::Key_Left << 41;
+    QTest::newRow("left wall, left") << 13 << Qt::Key_Left << 13;
+    QTest::newRow("top floor, up") << 35 << Qt::Key_Up << 35;
+    QTest::newRow("centre, up") << 33 << Qt::Key_Up << 34;
+    QTest::newRow("tab: end of a floor to the next one down") << 55 << Qt::Key_Tab << 14;
+    QTest::newRow("tab: last room back to the first") << 51 << Qt::Key_Tab << 15;
+}
+
+void Form1Test::arrowsAndTabMoveTheFocusBetweenRooms() {
+    QFETCH(int, from);
+    QFETCH(Qt::Key, key);
+    QFETCH(int, to);
+    UiRig rig;
+    ActivateWindow(rig);
+    rig.window.Cell(CellOf(from))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QCOMPARE(QApplication::focusWidget(), rig.window.Cell(CellOf(to)));
+    QVERIFY(rig.box.texts.isEmpty());
+}
+
+void Form1Test::aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Return") << Qt::Key_Return;
+    QTest::newRow("Enter") << Qt::Key_Enter;
+    QTest::newRow("Space") << Qt::Key_Space;
+}
+
+void Form1Test::aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace() {
+    QFETCH(Qt::Key, key);
+    UiRig rig;
+    ActivateWindow(rig);
+    RoomCell* room11 = rig.window.Cell(CellOf(11));
+    // Each box takes the keyboard while it is open, as a real one does.
+    rig.box.onShow = [](const QString&) {
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+    };
+    rig.random.fallback = ScriptedRandom::Middle(1);
+    rig.ClickMenuBar("S");
+    rig.box.texts.clear();
+    ActivateWindow(rig);
+    room11->setFocus();
+    for (int suspect = 1; suspect <= 6; ++suspect) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(rig.window.State().CaughtCount, suspect == 6 ? 0 : suspect);
+        if (suspect < 6) {
+            ActivateWindow(rig);
+            QCOMPARE(QApplication::focusWidget(), room11);
+        }
+    }
+    QCOMPARE(rig.box.texts.last(), QStringLiteral("捕まえた人数：6人     報酬額：36万ドル"));
+    Form2* dialog = rig.window.ContinueDialog();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(rig.window.isEnabled());
+    QTRY_COMPARE(QApplication::focusWidget(), room11);
+}
+
+void Form1Test::theFocusMarkShowsForTheKeyboardOnly() {
+    UiRig rig;
+    ActivateWindow(rig);
+    const QImage untouched = rig.window.ClientArea()->grab().toImage();
+    // A cell's frame runs 2 px wide, 1 px off the cell: at (left - 2, top + 10) of room 33.
+    const QRect room33 = rig.window.Cell(CellOf(33))->geometry();
+    const QPoint onTheFrame = room33.topLeft() + QPoint(-2, 10);
+
+    rig.ClickRoom(33);
+    rig.ClickRoom(24);
+    QVERIFY(rig.window.Cell(CellOf(24))->hasFocus());
+    QCOMPARE(rig.window.ClientArea()->grab().toImage(), untouched);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // 24 -> 23
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // 23 -> 33
+    QCOMPARE(rig.PixelAt(onTheFrame), kMark);
+    QCOMPARE(rig.PixelAt(onTheFrame + QPoint(1, 0)), kSilver); // the gap before the cell
+    QCOMPARE(rig.CellPixel(33), kBlue);
+    QCOMPARE(rig.PixelAt(room33.topLeft()), kBlue);
+
+    // The mouse again: the building looks as if no key had been pressed.
+    rig.ClickRoom(33);
+    QCOMPARE(rig.window.ClientArea()->grab().toImage(), untouched);
+}
+
+void Form1Test::f10OpensTheMenuBarForTheKeyboard() {
+    UiRig rig;
+    ActivateWindow(rig);
+    RoomCell* room = rig.window.Cell(CellOf(42));
+    room->setFocus();
+    QTest::keyClick(room, Qt::Key_F10);
+    QTRY_COMPARE(QApplication::focusWidget(), rig.window.menuBar());
+    QCOMPARE(rig.window.menuBar()->activeAction()->objectName(), QStringLiteral("S"));
+    QTest::keyClick(rig.window.menuBar(), Qt::Key_Right);
+    QTest::keyClick(rig.window.menuBar(), Qt::Key_Right);
+    QTest::keyClick(rig.window.menuBar(), Qt::Key_Down); // opens スコア
+    auto* score = rig.window.findChild<QMenu*>(QStringLiteral("SC"));
+    QTRY_VERIFY(score->isVisible());
+    QTest::keyClick(score, Qt::Key_Down); // ハイスコア
+    QTest::keyClick(score, Qt::Key_Return);
+    QCOMPARE(rig.box.texts, QStringList{"0万ドルが最高だ。"});
+    // The menu closed, the keyboard is back on the room it came from.
+    QTRY_COMPARE(QApplication::focusWidget(), room);
+
+    // Escape leaves the bar without choosing.
+    QTest::keyClick(room, Qt::Key_F10);
+    QTest::keyClick(rig.window.menuBar(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), room);
+    QVERIFY(!rig.window.menuBar()->activeAction());
+    QCOMPARE(rig.box.texts.size(), 1);
+
+    QTest::keyClick(room, Qt::Key_F10);
+    QTest::keyClick(rig.window.menuBar(), Qt::Key_Return); // スタート
+    QCOMPARE(rig.box.texts.size(), 8);
+    QCOMPARE(rig.window.State().MissionActive, 1);
+    QCOMPARE(QApplication::focusWidget(), room);
+}
+
+void Form1Test::aScreenReaderFindsNamedRoomButtonsThatVisit() {
+    UiRig rig;
+    QAccessibleInterface* room = QAccessible::queryAccessibleInterface(rig.window.Cell(CellOf(32)));
+    QVERIFY(room);
+    QCOMPARE(room->role(), QAccessible::Button);
+    QCOMPARE(room->text(QAccessible::Name), QStringLiteral("32号室 3列目 2階"));
+    QVERIFY(room->state().focusable);
+    QAccessibleActionInterface* actions = room->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    // The building and its front have names, and only the rooms take the focus.
+    for (QWidget* part : {rig.window.ClientArea(), static_cast<QWidget*>(rig.window.Front())}) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(part);
+        QVERIFY(!iface->text(QAccessible::Name).isEmpty());
+        QVERIFY(!iface->state().focusable);
+    }
+
+    // The description tells which suspect is sought, as the background's colour does.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&rig.window);
+    QCOMPARE(window->text(QAccessible::Description), QString());
+    rig.random.QueueRoom(32);
+    rig.ClickMenuBar("S");
+    QCOMPARE(window->text(QAccessible::Description), QStringLiteral("1人目"));
+    rig.box.texts.clear();
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(rig.box.texts.size(), 3);
+    QCOMPARE(rig.box.texts.first(), QStringLiteral("奴だ！\u3000ここにいやがった！"));
+    QCOMPARE(window->text(QAccessible::Description), QStringLiteral("2人目"));
 }
 
 QTEST_MAIN(Form1Test)
