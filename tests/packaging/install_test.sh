@@ -13,7 +13,19 @@ id=io.github.quvgame.quv
 desktop=$usr/share/applications/$id.desktop
 metainfo=$usr/share/metainfo/$id.metainfo.xml
 
+# A plain install keeps the usual bin/; only the Debian package moves the game to games/.
 [ -x "$usr/bin/quv" ] || fail "no executable usr/bin/quv"
+[ -f "$usr/share/doc/quv/copyright" ] || fail "no copyright file"
+gzip -t "$usr/share/doc/quv/changelog.gz" || fail "changelog.gz is not gzip"
+
+# The manual page renders without a single warning from man or groff.
+man=$usr/share/man/man6/quv.6.gz
+[ -f "$man" ] || fail "no manual page"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$man" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "manual page warnings: $warnings"
+for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES; do
+    zgrep -qx "\.SH $section" "$man" || fail "manual page lacks $section"
+done
 [ -f "$desktop" ] || fail "no desktop file"
 [ -f "$metainfo" ] || fail "no metainfo"
 
@@ -38,6 +50,7 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
     fail "metainfo launchable"
 grep -q '<release version="1.00" date="[0-9-]*"' "$metainfo" || fail "metainfo release 1.00"
 grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "metainfo content rating"
+grep -q '<control>keyboard</control>' "$metainfo" || fail "metainfo keyboard control"
 
 # The running game must name the same desktop file, or docks show a generic icon for it.
 strings -e l "$usr/bin/quv" | grep -qx "$id" || fail "the executable does not set $id"

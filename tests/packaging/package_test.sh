@@ -13,7 +13,8 @@ deb=$(ls "$out"/*.deb)
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 id=io.github.quvgame.quv
-for path in ./usr/bin/quv ./usr/share/applications/$id.desktop \
+for path in ./usr/games/quv ./usr/share/applications/$id.desktop \
+    ./usr/share/man/man6/quv.6.gz ./usr/share/doc/quv/copyright ./usr/share/doc/quv/changelog.gz \
     ./usr/share/metainfo/$id.metainfo.xml \
     ./usr/share/icons/hicolor/{32x32,48x48,64x64,128x128}/apps/$id.png; do
     grep -qx -- "$path" <<<"$contents" || fail "package lacks $path"
@@ -25,4 +26,13 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 grep -q fonts-noto-cjk <<<"$depends" || fail "Depends lacks a Japanese font"
+! grep -q '^\./usr/bin/' <<<"$contents" || fail "the package still has usr/bin"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section"
+[ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || fail "no extended description"
+
+# Debian's own checker: no error and no warning. Overrides, where some check does not fit
+# this package, ship in the package itself with their reasons.
+tags=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $tags"
+tags=$(grep -v 'running with root privileges' <<<"$tags" || true)
+! grep -q '^[EW]:' <<<"$tags" || fail "lintian: $tags"
 echo "package OK: $(basename "$deb")"
