@@ -33,13 +33,12 @@ void Guard(QtMsgType type, const QMessageLogContext& context, const QString& tex
         g_held.append({type, category, text});
         return;
     }
-    const QString line = g_platform.isEmpty()
-                             ? QStringLiteral("quv: cannot start: %1").arg(text.section('\n', 0, 0))
-                             : DisplayGuard::Explain(g_platform, g_found,
-                                                     qEnvironmentVariable(
-                                                         g_platform == QLatin1String("wayland")
-                                                             ? "WAYLAND_DISPLAY"
-                                                             : "DISPLAY"));
+    QString line = QStringLiteral("quv: cannot start: %1").arg(text.section('\n', 0, 0));
+    if (!g_platform.isEmpty()) {
+        const char* display =
+            g_platform == QLatin1String("wayland") ? "WAYLAND_DISPLAY" : "DISPLAY";
+        line = DisplayGuard::Explain(g_platform, g_found, qEnvironmentVariable(display));
+    }
     std::fprintf(stderr, "%s\n", qPrintable(line));
     std::fflush(stderr);
     std::_Exit(1);
