@@ -28,6 +28,10 @@ done
 grep -q fonts-noto-cjk <<<"$depends" || fail "Depends lacks a Japanese font"
 ! grep -q '^\./usr/bin/' <<<"$contents" || fail "the package still has usr/bin"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section"
+dpkg-deb -x "$deb" "$out/tree"
+desktop=$out/tree/usr/share/applications/$id.desktop
+grep -qx 'Exec=/usr/games/quv' "$desktop" || fail "the desktop file does not start /usr/games/quv"
+desktop-file-validate "$desktop" || fail "desktop-file-validate on the packaged desktop file"
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 3 ] || fail "no extended description"
 
 # Debian's own checker: no error and no warning. Overrides, where some check does not fit
