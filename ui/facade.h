@@ -14,7 +14,6 @@ public:
 
     // around: the room's cell in the facade's coordinates; an empty rectangle removes the mark.
     void SetMark(const QRect& around);
-    QRect Mark() const { return m_mark; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

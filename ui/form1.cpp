@@ -4,6 +4,7 @@
 #include "platform/program_exit.h"
 #include "ui/facade.h"
 #include "ui/form2.h"
+#include "ui/menu_bar_keys.h"
 #include "ui/qt_colour.h"
 #include "ui/room_cell.h"
 #include "ui/twips.h"
@@ -55,7 +56,7 @@ void Form1::BuildMenu() {
     // "Start" and "Quit" act on a click of the bar itself; no item has an access key or shortcut.
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    bar->installEventFilter(this);
+    m_menuKeys = new MenuBarKeys(bar);
     AddItem(bar, "S", QStringLiteral("スタート"), [this] {
         m_game.StartMission();
         UpdateDescription();
@@ -75,7 +76,7 @@ void Form1::AddItem(QWidget* menu, const char* name, const QString& caption, Han
     connect(action, &QAction::triggered, this, [this, handler] {
         handler();
         // Chosen from the keyboard: the keys go back to the building.
-        LeaveMenuBar();
+        m_menuKeys->Leave();
     });
 }
 
@@ -129,8 +130,7 @@ void Form1::StepFocus(const RoomCell* from, int columnStep, int floorStep) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == menuBar())
-        return MenuBarKeyFilter(event) || QMainWindow::eventFilter(watched, event);
+    // Only the cells are watched: which of keys and mouse the player uses, and the focus.
     switch (event->type()) {
     case QEvent::KeyPress:
         m_keyboardPlay = true;
@@ -152,14 +152,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::UpdateFocusMark() {
-    QRect mark;
-    if (m_keyboardPlay) {
-        for (const RoomCell* cell : m_cells) {
-            if (cell->hasFocus())
-                mark = cell->geometry().translated(-m_facade->pos());
-        }
-    }
-    m_facade->SetMark(mark);
+    const auto* focused = qobject_cast<const RoomCell*>(QApplication::focusWidget());
+    const bool marked = m_keyboardPlay && focused && focused->parentWidget() == m_client;
+    m_facade->SetMark(marked ? focused->geometry().translated(-m_facade->pos()) : QRect());
 }
 
 void Form1::UpdateDescription() {
@@ -171,51 +166,11 @@ void Form1::UpdateDescription() {
 
 void Form1::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
-        OpenMenuBarFromKeyboard();
+        m_menuKeys->Toggle();
         event->accept();
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-void Form1::OpenMenuBarFromKeyboard() {
-    // The bar takes the keys itself from here: the arrows move between items and open the
-    // score menu, Enter chooses. The focus comes back where it was once the menu is left.
-    QMenuBar* bar = menuBar();
-    if (bar->hasFocus()) {
-        LeaveMenuBar();
-        return;
-    }
-    m_focusBeforeMenu = QApplication::focusWidget();
-    bar->setFocus(Qt::MenuBarFocusReason);
-    bar->setActiveAction(bar->actions().constFirst());
-}
-
-void Form1::LeaveMenuBar() {
-    QMenuBar* bar = menuBar();
-    if (focusWidget() != bar)
-        return;
-    bar->setActiveAction(nullptr);
-    QWidget* back = m_focusBeforeMenu ? m_focusBeforeMenu.data() : Cell(0);
-    back->setFocus(Qt::MenuBarFocusReason);
-}
-
-bool Form1::MenuBarKeyFilter(QEvent* event) {
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-        // A click elsewhere: nothing stays highlighted in the bar.
-        if (!QApplication::activePopupWidget())
-            menuBar()->setActiveAction(nullptr);
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Escape || key == Qt::Key_F10) {
-        LeaveMenuBar();
-        return true;
-    }
-    return false;
 }
 
 RoomCell* Form1::Cell(int index) const {

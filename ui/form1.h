@@ -11,6 +11,7 @@
 
 class Facade;
 class Form2;
+class MenuBarKeys;
 class ProgramExit;
 class RoomCell;
 
@@ -54,9 +55,6 @@ private:
     void StepFocus(const RoomCell* from, int columnStep, int floorStep);
     void UpdateFocusMark();
     void UpdateDescription();
-    void OpenMenuBarFromKeyboard();
-    void LeaveMenuBar();
-    bool MenuBarKeyFilter(QEvent* event);
 
     Game m_game;
     ProgramExit& m_exit;
@@ -67,5 +65,5 @@ private:
     // The last key or mouse press on a cell decides: the focus mark shows for keyboard play only.
     bool m_keyboardPlay = false;
     RoomCell* m_lastVisited = nullptr;
-    QPointer<QWidget> m_focusBeforeMenu;
+    MenuBarKeys* m_menuKeys = nullptr;
 };

@@ -439,6 +439,12 @@ void Form1Test::f10OpensTheMenuBarForTheKeyboard() {
     QCOMPARE(rig.box.texts.size(), 8);
     QCOMPARE(rig.window.State().MissionActive, 1);
     QCOMPARE(QApplication::focusWidget(), room);
+
+    // Opened while nothing had the focus, the bar hands the keys to the first room.
+    room->clearFocus();
+    QTest::keyClick(&rig.window, Qt::Key_F10);
+    QTest::keyClick(rig.window.menuBar(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), rig.window.Cell(0));
 }
 
 void Form1Test::aScreenReaderFindsNamedRoomButtonsThatVisit() {
