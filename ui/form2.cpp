@@ -3,6 +3,7 @@
 
 #include "game/game_view.h"
 #include "platform/program_exit.h"
+#include "ui/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,24 +12,13 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-// The layout in twips, as drawn for the 96-dpi font; Grown() turns it into pixels.
+// The layout in twips, as drawn for the 96-dpi font; GrownPx() turns it into pixels.
 constexpr QSize kClientSize(2550, 960);
 constexpr QRect kQuestion(120, 120, 1575, 255);
 constexpr QRect kYes(120, 480, 1095, 375);
 constexpr QRect kNo(1320, 480, 1095, 375);
-
-// Pixels for twips at a growth factor; at 1 these are exactly twips / 15. Rounded up, so that a
-// size grown to fit a caption is never a pixel short.
-int Grown(int twips, double growth) {
-    return static_cast<int>(std::ceil(twips * growth / 15.0 - 1e-9));
-}
-QRect Grown(QRect twips, double growth) {
-    return QRect(Grown(twips.left(), growth), Grown(twips.top(), growth),
-                 Grown(twips.width(), growth), Grown(twips.height(), growth));
-}
 
 // The room a caption needs inside a push button: its text plus the frame and margin the style
 // draws around it.
@@ -75,20 +65,20 @@ Form2::Form2(GameView& view, ProgramExit& exit, QWidget* mainWindow)
     const QSize noNeeds = CaptionNeeds(*m_no);
     const double growth = std::max({
         1.0,
-        question->sizeHint().width() / (questionRoom / 15.0),
-        question->fontMetrics().height() / (kQuestion.height() / 15.0),
-        std::max(yesNeeds.width(), noNeeds.width()) / (kYes.width() / 15.0),
-        std::max(yesNeeds.height(), noNeeds.height()) / (kYes.height() / 15.0),
+        question->sizeHint().width() / double(Px(questionRoom)),
+        question->fontMetrics().height() / double(Px(kQuestion.height())),
+        std::max(yesNeeds.width(), noNeeds.width()) / double(Px(kYes.width())),
+        std::max(yesNeeds.height(), noNeeds.height()) / double(Px(kYes.height())),
     });
 
-    setFixedSize(Grown(kClientSize.width(), growth), Grown(kClientSize.height(), growth));
-    const QRect questionRect = Grown(kQuestion, growth);
+    setFixedSize(GrownPx(kClientSize.width(), growth), GrownPx(kClientSize.height(), growth));
+    const QRect questionRect = GrownPx(kQuestion, growth);
     question->setGeometry(questionRect);
     question->resize(std::min(std::max(questionRect.width(), question->sizeHint().width()),
-                              Grown(questionRoom, growth)),
+                              GrownPx(questionRoom, growth)),
                      questionRect.height());
-    m_yes->setGeometry(Grown(kYes, growth));
-    m_no->setGeometry(Grown(kNo, growth));
+    m_yes->setGeometry(GrownPx(kYes, growth));
+    m_no->setGeometry(GrownPx(kNo, growth));
 }
 
 void Form2::Present() {
