@@ -4,7 +4,7 @@
 #include "game/background_schedule.h"
 #include "game/game_view.h"
 #include "game/message_catalogue.h"
-#include "platform/random_source.h"
+#include "game/random_source.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The message catalogue: composes the text of a message key and shows it in a message box.
 #include "game/message_catalogue.h"
 
-#include "platform/message_box_service.h"
+#include "game/message_box_service.h"
 
 #include <stdexcept>
 #include <vector>

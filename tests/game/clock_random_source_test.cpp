@@ -1,6 +1,6 @@
 // The real random source: always inside [0, 1), so every hiding place is a real room.
+#include "game/clock_random_source.h"
 #include "game/game.h"
-#include "platform/clock_random_source.h"
 #include "recording_fakes.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The exact texts of the message catalogue, character for character.
+#include "game/message_box_service.h"
 #include "game/message_catalogue.h"
-#include "platform/message_box_service.h"
 
 #include <gtest/gtest.h>
 

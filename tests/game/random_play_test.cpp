@@ -2,9 +2,9 @@
 // score, the length of a mission, the truth of every hint and the summary's numbers.
 #include "game/game.h"
 #include "game/game_view.h"
+#include "game/message_box_service.h"
 #include "game/message_catalogue.h"
-#include "platform/message_box_service.h"
-#include "platform/random_source.h"
+#include "game/random_source.h"
 #include "recording_fakes.h"
 
 #include <gtest/gtest.h>

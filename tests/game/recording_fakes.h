@@ -3,8 +3,8 @@
 #pragma once
 
 #include "game/game_view.h"
-#include "platform/message_box_service.h"
-#include "platform/random_source.h"
+#include "game/message_box_service.h"
+#include "game/random_source.h"
 
 #include <cstdio>
 #include <deque>

@@ -1,9 +1,9 @@
 // Form2: the continue dialog, asked at the end of every mission.
-#include "ui/form2.h"
+#include "qt/form2.h"
 
 #include "game/game_view.h"
-#include "platform/program_exit.h"
-#include "ui/twips.h"
+#include "game/program_exit.h"
+#include "qt/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // MenuBarKeys: the menu bar from the keyboard, opened with F10.
-#include "ui/menu_bar_keys.h"
+#include "qt/menu_bar_keys.h"
 
 #include <QApplication>
 #include <QFocusEvent>

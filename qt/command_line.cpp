@@ -1,5 +1,5 @@
 // CommandLine: what the program answers from a terminal before it opens its window.
-#include "platform/command_line.h"
+#include "qt/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

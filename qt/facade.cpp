@@ -1,7 +1,7 @@
 // Facade: the silver front of the building, behind the room cells.
-#include "ui/facade.h"
+#include "qt/facade.h"
 
-#include "ui/qt_colour.h"
+#include "qt/qt_colour.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // QtProgramExit: ends the program by leaving the application's event loop.
-#include "platform/qt_program_exit.h"
+#include "qt/qt_program_exit.h"
 
 #include <QApplication>
 #include <QWidget>

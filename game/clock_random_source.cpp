@@ -1,5 +1,5 @@
 // ClockRandomSource: random numbers from a standard engine seeded from the system clock.
-#include "platform/clock_random_source.h"
+#include "game/clock_random_source.h"
 
 #include <chrono>
 

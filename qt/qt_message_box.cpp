@@ -1,5 +1,5 @@
 // QtMessageBox: the game's texts in modal OK-only boxes titled with the application's name.
-#include "platform/qt_message_box.h"
+#include "qt/qt_message_box.h"
 
 #include <QMessageBox>
 

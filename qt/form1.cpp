@@ -1,13 +1,13 @@
 // Form1: the main window, the building with its 25 room cells and the menu.
-#include "ui/form1.h"
+#include "qt/form1.h"
 
-#include "platform/program_exit.h"
-#include "ui/facade.h"
-#include "ui/form2.h"
-#include "ui/menu_bar_keys.h"
-#include "ui/qt_colour.h"
-#include "ui/room_cell.h"
-#include "ui/twips.h"
+#include "game/program_exit.h"
+#include "qt/facade.h"
+#include "qt/form2.h"
+#include "qt/menu_bar_keys.h"
+#include "qt/qt_colour.h"
+#include "qt/room_cell.h"
+#include "qt/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

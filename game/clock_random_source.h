@@ -1,7 +1,7 @@
 // ClockRandomSource: random numbers from a standard engine seeded from the system clock.
 #pragma once
 
-#include "platform/random_source.h"
+#include "game/random_source.h"
 
 #include <random>
 

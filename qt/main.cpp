@@ -1,11 +1,12 @@
 // The program's entry: the command line, the application object, the main window and the
 // event loop.
-#include "platform/clock_random_source.h"
-#include "platform/command_line.h"
-#include "platform/display_guard.h"
-#include "platform/qt_message_box.h"
-#include "platform/qt_program_exit.h"
-#include "ui/form1.h"
+#include "game/clock_random_source.h"
+#include "qt/command_line.h"
+#include "qt/display_guard.h"
+#include "qt/form1.h"
+#include "qt/qt_message_box.h"
+#include "qt/qt_program_exit.h"
+#include "quv_version.h"
 
 #include <QApplication>
 
@@ -42,7 +43,7 @@ int Answer(const CommandLine& line) {
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("QUV"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(QUV_VERSION));
     // --help and --version need no display, so they answer before one is opened.
     if (const int status = Answer(CommandLine(Arguments(argc, argv), false)); status >= 0)
         return status;

@@ -1,7 +1,7 @@
 // QtMessageBox: the game's texts in modal OK-only boxes titled with the application's name.
 #pragma once
 
-#include "platform/message_box_service.h"
+#include "game/message_box_service.h"
 
 #include <functional>
 

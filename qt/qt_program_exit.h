@@ -1,7 +1,7 @@
 // QtProgramExit: ends the program by leaving the application's event loop.
 #pragma once
 
-#include "platform/program_exit.h"
+#include "game/program_exit.h"
 
 class QtProgramExit final : public ProgramExit {
 public:

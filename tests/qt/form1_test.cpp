@@ -1,5 +1,5 @@
 // The main window as the player sees and uses it: the building, the menu and the room clicks.
-#include "ui/facade.h"
+#include "qt/facade.h"
 #include "window_rig.h"
 
 #include <QAccessible>

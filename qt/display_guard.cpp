@@ -1,5 +1,5 @@
 // DisplayGuard: a plain message and exit status 1 when no display can be opened.
-#include "platform/display_guard.h"
+#include "qt/display_guard.h"
 
 #include <QList>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 // The real message boxes and the real program exit, closed and read as the player would.
-#include "platform/qt_message_box.h"
-#include "platform/qt_program_exit.h"
+#include "qt/qt_message_box.h"
+#include "qt/qt_program_exit.h"
 #include "window_rig.h"
 
 #include <QMessageBox>

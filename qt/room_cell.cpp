@@ -1,7 +1,7 @@
 // RoomCell: one window of the building; its caption is the room number, never readable.
-#include "ui/room_cell.h"
+#include "qt/room_cell.h"
 
-#include "ui/qt_colour.h"
+#include "qt/qt_colour.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "../game/recording_fakes.h"
-#include "platform/program_exit.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/room_cell.h"
+#include "game/program_exit.h"
+#include "qt/form1.h"
+#include "qt/form2.h"
+#include "qt/room_cell.h"
 
 #include <QApplication>
 #include <QMenu>
