@@ -1,0 +1,18 @@
+# Cross-compiles for 64-bit Windows with Debian's MinGW-w64. The -posix compilers are named
+# explicitly: the -win32 thread model of GCC 12 has no std::mutex or std::thread.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# One self-contained program: the C++ and GCC runtimes and winpthread are linked in. Without
+# -static, -static-libgcc -static-libstdc++ still leave libwinpthread-1.dll to be shipped.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -1,0 +1,314 @@
+// The main window under Wine as the player sees and uses it: the building, the menu, the real
+// message boxes of a visit and of a mission end, and keyboard play.
+#include "game/message_catalogue.h"
+#include "window_rig.h"
+
+#include <gtest/gtest.h>
+
+#include <oleacc.h>
+
+namespace {
+constexpr Colour kBlue = 0xFF0000;
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kSilver = 0xC0C0C0;
+constexpr Colour kPaleCyan = 0xFFFFC0;
+constexpr Colour kMark = 0x0000C0;
+
+std::string Text(MessageKey key, std::initializer_list<int> values = {}) {
+    return ComposeMessage(key, values);
+}
+
+RECT ClientRectOf(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    return r;
+}
+
+// Where a child window lies in its parent's client area.
+RECT PlaceOf(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::wstring MenuText(HMENU menu, int position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return text;
+}
+} // namespace
+
+TEST(Form1Test, WindowHasCaptionIconAndFixedClientAreaBelowTheMenu) {
+    Win32Rig rig;
+    wchar_t caption[16] = {};
+    GetWindowTextW(rig.Main(), caption, 16);
+    EXPECT_EQ(std::wstring(caption), L"Quv");
+    const RECT client = ClientRectOf(rig.Main());
+    EXPECT_EQ(client.right, 313);
+    EXPECT_EQ(client.bottom, 329);
+    const LONG style = GetWindowLongW(rig.Main(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(rig.Main(), WM_GETICON, ICON_BIG, 0));
+    ICONINFO info{};
+    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, 32);
+    EXPECT_EQ(bitmap.bmHeight, 32);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST(Form1Test, MenuBarHoldsStartQuitAndScoreInOrderWithoutKeys) {
+    Win32Rig rig;
+    HMENU bar = GetMenu(rig.Main());
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    EXPECT_EQ(MenuText(bar, 0), L"スタート");
+    EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(Form1::S));
+    EXPECT_EQ(MenuText(bar, 1), L"終了");
+    EXPECT_EQ(GetMenuItemID(bar, 1), static_cast<UINT>(Form1::E));
+    EXPECT_EQ(MenuText(bar, 2), L"スコア");
+    HMENU score = GetSubMenu(bar, 2);
+    ASSERT_EQ(GetMenuItemCount(score), 2);
+    EXPECT_EQ(MenuText(score, 0), L"現在のスコア");
+    EXPECT_EQ(GetMenuItemID(score, 0), static_cast<UINT>(Form1::GSC));
+    EXPECT_EQ(MenuText(score, 1), L"ハイスコア");
+    EXPECT_EQ(GetMenuItemID(score, 1), static_cast<UINT>(Form1::HSC));
+    // No access key (&) and no shortcut (a tab before a key name) in any caption.
+    for (const std::wstring& text : {MenuText(bar, 0), MenuText(bar, 1), MenuText(bar, 2),
+                                     MenuText(score, 0), MenuText(score, 1)})
+        EXPECT_EQ(text.find_first_of(L"&\t"), std::wstring::npos);
+}
+
+struct CellPlace {
+    int room;
+    int index;
+    RECT rect; // at 96 dpi
+};
+class CellPlaceTest : public ::testing::TestWithParam<CellPlace> {};
+
+TEST_P(CellPlaceTest, CellsSitWhereTheirRoomsAreWithTheRoomAsCaption) {
+    Win32Rig rig;
+    const CellPlace& p = GetParam();
+    const RoomCell& cell = rig.window.Cell(p.index);
+    EXPECT_EQ(cell.RoomNumber(), p.room);
+    EXPECT_TRUE(EqualRect(&p.rect, &static_cast<const RECT&>(PlaceOf(cell.Handle()))));
+    EXPECT_EQ(GetDlgCtrlID(cell.Handle()), Form1::kFirstCellId + p.index);
+}
+INSTANTIATE_TEST_SUITE_P(Corners, CellPlaceTest,
+                         ::testing::Values(CellPlace{15, 0, {64, 72, 89, 105}},
+                                           CellPlace{55, 4, {224, 72, 249, 105}},
+                                           CellPlace{33, 12, {144, 168, 169, 201}},
+                                           CellPlace{11, 20, {64, 264, 89, 297}},
+                                           CellPlace{51, 24, {224, 264, 249, 297}}));
+
+TEST(Form1Test, FacadeBackgroundAndCellsShowTheirColoursBehindTheCells) {
+    Win32Rig rig;
+    const RECT facade = PlaceOf(rig.window.Front().Handle());
+    const RECT expected{48, 48, 265, 329};
+    EXPECT_TRUE(EqualRect(&facade, &expected));
+    EXPECT_EQ(rig.BackgroundColour(), kPaleCyan);
+    EXPECT_EQ(PixelOf(rig.window.Front().Handle(), POINT{5, 5}), kSilver);
+    for (int room : {15, 33, 51})
+        EXPECT_EQ(rig.CellColour(room), kBlue) << room;
+    // The cells lie above the facade: the first window at a cell's centre is the cell.
+    POINT centre = CentreOf(rig.CellOfRoom(33));
+    MapWindowPoints(rig.CellOfRoom(33), rig.Main(), &centre, 1);
+    EXPECT_EQ(ChildWindowFromPointEx(rig.Main(), centre, CWP_SKIPINVISIBLE), rig.CellOfRoom(33));
+}
+
+TEST(Form1Test, ARoomBeforeStartAsksForStartInABoxOfTheGameAndStaysBlue) {
+    Win32Rig rig;
+    rig.ClickRoom(33);
+    ASSERT_EQ(rig.watcher.boxes.size(), 1u);
+    const SeenBox& box = rig.watcher.boxes.front();
+    EXPECT_EQ(box.text, Text(MessageKey::msgPressStart));
+    EXPECT_EQ(box.title, L"QUV");
+    EXPECT_EQ(box.owner, rig.Main());
+    EXPECT_FALSE(box.hasIcon);
+    EXPECT_EQ(box.buttons, 1);
+    EXPECT_EQ(rig.CellColour(33), kBlue);
+}
+
+// Every box of a visit, with the colour the visited cell shows behind it.
+TEST(Form1Test, AVisitShowsItsBoxesInOrderWithTheCellBlackUntilTheOutcomeCloses) {
+    Win32Rig rig;
+    rig.random.QueueRoom(11);
+    rig.random.QueueRoom(22);
+    rig.Choose(Form1::S);
+    int visited = 0;
+    std::vector<std::string> seen;
+    rig.watcher.onBox = [&](const SeenBox& box) {
+        seen.push_back(box.text + (rig.CellColour(visited) == kBlack ? " [black]" : " [blue]"));
+    };
+    visited = 12; // a miss one floor above the suspect
+    rig.ClickRoom(12);
+    visited = 11; // the catch
+    rig.ClickRoom(11);
+    const std::vector<std::string> expected = {
+        Text(MessageKey::msgGoDown) + " [black]",
+        Text(MessageKey::msgChancesLeft, {4}) + " [black]",
+        Text(MessageKey::msgFound) + " [black]",
+        Text(MessageKey::msgPaid, {5}) + " [black]",
+        Text(MessageKey::msgSuspectOrdinal, {2}) + " [blue]",
+    };
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(rig.CellColour(11), kBlue);
+    EXPECT_EQ(rig.CellColour(12), kBlue);
+    EXPECT_EQ(rig.BackgroundColour(), Colour{0xFFFF80});
+}
+
+TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWindow) {
+    Win32Rig rig;
+    rig.PlayPerfectMission();
+    const std::vector<std::string> texts = rig.Texts();
+    ASSERT_EQ(texts.size(), 7u + 5 * 3 + 2 + 2);
+    EXPECT_EQ(texts[0], Text(MessageKey::msgIntro1));
+    EXPECT_EQ(texts[5], Text(MessageKey::msgIntro6));
+    EXPECT_EQ(texts[6], Text(MessageKey::msgSuspectOrdinal, {1}));
+    EXPECT_EQ(texts[texts.size() - 2], Text(MessageKey::msgMissionOver));
+    EXPECT_EQ(texts.back(), Text(MessageKey::msgSummary, {6, 36}));
+    for (const SeenBox& box : rig.watcher.boxes)
+        EXPECT_EQ(box.owner, rig.Main()) << box.text;
+
+    Form2* dialog = rig.window.ContinueDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog->Handle()));
+    EXPECT_EQ(GetWindow(dialog->Handle(), GW_OWNER), rig.Main());
+    EXPECT_FALSE(IsWindowEnabled(rig.Main()));
+    EXPECT_EQ(rig.BackgroundColour(), kPaleCyan);
+    EXPECT_EQ(rig.window.GameWindow(), dialog->Handle());
+}
+
+TEST(Form1Test, ScoreItemsShowTheScoresAndQuitEndsTheProgram) {
+    Win32Rig rig;
+    rig.PlayPerfectMission();
+    SendMessageW(rig.window.ContinueDialog()->Item(Form2::Command1), BM_CLICK, 0, 0);
+    Pump(rig.window);
+    rig.watcher.boxes.clear();
+    rig.Choose(Form1::GSC);
+    rig.Choose(Form1::HSC);
+    EXPECT_EQ(rig.Texts(), (std::vector<std::string>{Text(MessageKey::msgCurrentScore, {0}),
+                                                     Text(MessageKey::msgHighScore, {36})}));
+    EXPECT_EQ(rig.exit.calls, 0);
+    rig.Choose(Form1::E);
+    EXPECT_EQ(rig.exit.calls, 1);
+}
+
+TEST(Form1Test, ClosingTheWindowEndsTheProgramUnlessTheDialogWaits) {
+    Win32Rig rig;
+    rig.PlayPerfectMission();
+    SendMessageW(rig.Main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(rig.exit.calls, 0);
+    EXPECT_TRUE(IsWindow(rig.Main()));
+    // A click on the disabled window hands the player on to the dialog.
+    SetForegroundWindow(rig.Main());
+    SendMessageW(rig.Main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(rig.Main()),
+                 MAKELPARAM(static_cast<WORD>(HTERROR), WM_LBUTTONDOWN));
+    Pump(rig.window);
+    EXPECT_EQ(GetActiveWindow(), rig.window.ContinueDialog()->Handle());
+
+    SendMessageW(rig.window.ContinueDialog()->Item(Form2::Command1), BM_CLICK, 0, 0);
+    Pump(rig.window);
+    SendMessageW(rig.Main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(rig.exit.calls, 1);
+}
+
+struct Step {
+    int from;
+    WPARAM key;
+    int to;
+};
+class KeyStepTest : public ::testing::TestWithParam<Step> {};
+
+TEST_P(KeyStepTest, ArrowsAndTabMoveTheFocusBetweenRoomsAndStopAtTheWalls) {
+    Win32Rig rig;
+    SetFocus(rig.CellOfRoom(GetParam().from));
+    rig.Key(GetParam().key);
+    EXPECT_EQ(GetFocus(), rig.CellOfRoom(GetParam().to));
+}
+INSTANTIATE_TEST_SUITE_P(Building, KeyStepTest,
+                         ::testing::Values(Step{33, VK_UP, 34}, Step{33, VK_DOWN, 32},
+                                           Step{33, VK_LEFT, 23}, Step{33, VK_RIGHT, 43},
+                                           Step{15, VK_UP, 15}, Step{15, VK_LEFT, 15},
+                                           Step{51, VK_DOWN, 51}, Step{51, VK_RIGHT, 51},
+                                           Step{15, VK_TAB, 25}, Step{55, VK_TAB, 14},
+                                           Step{51, VK_TAB, 15}));
+
+TEST(Form1Test, AKeyboardPlayerVisitsOncePerPressAndKeepsTheRoom) {
+    Win32Rig rig;
+    rig.random.fallback = ScriptedRandom::Middle(1);
+    rig.Choose(Form1::S);
+    SetFocus(rig.CellOfRoom(33));
+    rig.watcher.boxes.clear();
+    rig.Key(VK_RETURN, /*repeat=*/true); // a key held since the last box: no visit
+    EXPECT_TRUE(rig.watcher.boxes.empty());
+    rig.Key(VK_RETURN);
+    rig.Key(VK_SPACE);
+    EXPECT_EQ(rig.Texts(), (std::vector<std::string>{Text(MessageKey::msgGoDown),
+                                                     Text(MessageKey::msgChancesLeft, {4}),
+                                                     Text(MessageKey::msgGoDown),
+                                                     Text(MessageKey::msgChancesLeft, {3})}));
+    EXPECT_EQ(GetFocus(), rig.CellOfRoom(33));
+}
+
+TEST(Form1Test, TheFocusFrameShowsOnAllSidesForTheKeyboardOnly) {
+    Win32Rig rig;
+    HWND facade = rig.window.Front().Handle();
+    const RECT cell = PlaceOf(rig.CellOfRoom(33));
+    const RECT front = PlaceOf(facade);
+    // Points in the frame, 2 px out from the cell's middle on each side, in facade coordinates.
+    const int midX = (cell.left + cell.right) / 2 - front.left;
+    const int midY = (cell.top + cell.bottom) / 2 - front.top;
+    const POINT sides[] = {{cell.left - front.left - 2, midY},
+                           {cell.right - front.left + 1, midY},
+                           {midX, cell.top - front.top - 2},
+                           {midX, cell.bottom - front.top + 1}};
+    SetFocus(rig.CellOfRoom(32));
+    rig.Key(VK_UP);
+    for (const POINT& p : sides)
+        EXPECT_EQ(PixelOf(facade, p), kMark) << p.x << "," << p.y;
+    rig.ClickRoom(33); // the mouse again: the frame goes
+    for (const POINT& p : sides)
+        EXPECT_EQ(PixelOf(facade, p), kSilver) << p.x << "," << p.y;
+}
+
+TEST(Form1Test, AScreenReaderFindsEachRoomAsANamedPushButton) {
+    Win32Rig rig;
+    // The caption stays the room number, which is what the game reads.
+    EXPECT_EQ(rig.window.Cell(CellOf(32)).RoomNumber(), 32);
+    if (!rig.window.RoomsNamed())
+        GTEST_SKIP() << "this system keeps no accessible-name annotations (Wine 8 does not)";
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(rig.CellOfRoom(32), static_cast<DWORD>(OBJID_CLIENT),
+                                         IID_IAccessible, reinterpret_cast<void**>(&accessible)),
+              S_OK);
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
+    EXPECT_EQ(std::wstring(name ? name : L""), L"32号室 3列目 2階");
+    SysFreeString(name);
+    VARIANT role;
+    VariantInit(&role);
+    EXPECT_EQ(accessible->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+    accessible->Release();
+}
+// Read straight after the call, with no message handled in between: what the screen shows then
+// is what the player sees behind the next box.
+TEST(Form1Test, CellsAndBackgroundShowTheirNewColourAtOnce) {
+    Win32Rig rig;
+    rig.window.SetCellColours(CellOf(33), kBlack, kBlack);
+    EXPECT_EQ(rig.CellColour(33), kBlack);
+    rig.window.SetCellColours(CellOf(33), kBlue, kBlue);
+    EXPECT_EQ(rig.CellColour(33), kBlue);
+    rig.window.SetBackground(0x404000);
+    EXPECT_EQ(rig.BackgroundColour(), Colour{0x404000});
+}

@@ -1,0 +1,56 @@
+// Dpi: the resolution a window is shown at, and window sizes for it, on every Windows since 7.
+#include "win32/dpi.h"
+
+#include "win32/twips.h"
+
+namespace {
+// The per-monitor functions came with Windows 10; looked up by name so that the program still
+// starts on older systems, where the whole desktop has one resolution.
+template <typename Function> Function User32(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+} // namespace
+
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = User32<GetDpiForWindowFn>("GetDpiForWindow");
+    if (getDpiForWindow && window) {
+        if (const UINT dpi = getDpiForWindow(window))
+            return static_cast<int>(dpi);
+    }
+    return SystemDpi();
+}
+
+SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi) {
+    using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = User32<AdjustFn>("AdjustWindowRectExForDpi");
+    RECT r{0, 0, client.cx, client.cy};
+    if (adjustForDpi)
+        adjustForDpi(&r, style, menu, exStyle, static_cast<UINT>(dpi));
+    else
+        AdjustWindowRectEx(&r, style, menu, exStyle);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+HFONT CreateUiFont(int dpi) {
+    using ParametersFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto parametersForDpi = User32<ParametersFn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (parametersForDpi && parametersForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0,
+                                             static_cast<UINT>(dpi))) {
+        return CreateFontIndirectW(&metrics.lfMessageFont);
+    }
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    // The system's metrics are for its own resolution: scale them to the window's.
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}

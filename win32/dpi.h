@@ -1,0 +1,11 @@
+// Dpi: the resolution a window is shown at, and window sizes for it, on every Windows since 7.
+#pragma once
+
+#include <windows.h>
+
+// The dots per inch of the monitor the window is on (96 where the system cannot tell).
+int WindowDpi(HWND window);
+// The outer size of a window whose client area is client, with its frame and menu bar at dpi.
+SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi);
+// The system's font for message boxes and dialogs, at dpi; the caller deletes it.
+HFONT CreateUiFont(int dpi);

@@ -1,0 +1,46 @@
+// Form2: the continue dialog, asked at the end of every mission.
+#pragma once
+
+#include <windows.h>
+
+class GameView;
+class ProgramExit;
+
+// YES (or closing the dialog through its frame) gives the main window back to the player; NO
+// ends the program; Escape does nothing. Enter presses the focused button, as in every Windows
+// dialog, but only a fresh press: a key still held from closing the last box answers nothing.
+// The dialog is owned by the main window, so it stays above it and minimises with it, and it
+// stays enabled while its owner is disabled.
+class Form2 {
+public:
+    enum Control : int { Label1 = 100, Command1, Command2 };
+
+    Form2(GameView& view, ProgramExit& exit, HWND mainWindow);
+    ~Form2();
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
+
+    // Shows the dialog modeless over the main window, with the focus on YES.
+    void Present();
+    // Until answered: YES destroys the window.
+    bool IsOpen() const { return m_hwnd != nullptr; }
+    HWND Handle() const { return m_hwnd; }
+    HWND Item(Control control) const { return GetDlgItem(m_hwnd, control); }
+    // The dialog's keys from the message loop; true when msg was used up.
+    bool PreTranslate(MSG& msg);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Layout(int dpi);
+    void AnswerYes();
+
+    GameView& m_view;
+    ProgramExit& m_exit;
+    HWND m_mainWindow;
+    HWND m_hwnd = nullptr;
+    HFONT m_font = nullptr;
+    int m_dpi = 96;
+    // The button that had the focus when the dialog was last deactivated.
+    HWND m_focus = nullptr;
+};
