@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages QUV needs to build, run and test, asking apt only when one is
-# missing. Run as root on Debian 12. Prints one line per phase; if apt fails, its own error
+# Installs the Debian packages QUV needs, asking apt only when one is missing: "play" (the
+# default) for building and running the game, "test" for building and running every test,
+# QUV.exe's under Wine included. Run as root on Debian 12. Prints one line per phase; if apt fails, its own error
 # follows and the script stops.
 set -euo pipefail
 
+# What playing needs: building the game and running it.
 packages=(
-    cmake g++ make pkg-config file       # build
-    libgtest-dev                         # core tests
-    qt6-base-dev                         # windows and their tests
+    cmake g++ make pkg-config            # build
+    qt6-base-dev                         # the windows
     fonts-noto-cjk                       # Japanese glyphs
-    desktop-file-utils appstream         # desktop integration checks
-    dpkg-dev binutils lintian            # the Debian package, its dependencies and its check
-    man-db groff-base                    # the manual page's check
-    binutils-mingw-w64-x86-64            # compiles the Windows resources in a test
-    libx11-dev xvfb                      # the start-up benchmark
 )
+# What testing needs besides.
+if [ "${1:-play}" = test ]; then
+    packages+=(
+        libgtest-dev googletest              # core tests, and GoogleTest's sources for Windows
+        file desktop-file-utils appstream    # desktop integration checks
+        dpkg-dev binutils lintian            # the Debian package, its dependencies and its check
+        man-db groff-base                    # the manual page's check
+        libx11-dev xvfb                      # the start-up benchmark
+        g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 # QUV.exe
+        wine64 nsis zip unzip                # QUV.exe's tests under Wine, and its packages
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds QUV and runs every test: once in the normal build, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds QUV and runs every test: the Linux game once normally and once
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then QUV.exe, cross-built with MinGW-w64
+# and tested under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 jobs=$(nproc)
-for preset in default asan; do
+for preset in default asan windows; do
     echo "== ${preset} build =="
-    cmake --preset "$preset"
+    cmake --preset "$preset" -DBUILD_TESTING=ON
     cmake --build --preset "$preset" --parallel "$jobs"
     ctest --preset "$preset" --parallel "$jobs"
 done

@@ -132,6 +132,14 @@ TEST(Form1Test, ARoomBeforeStartAsksForStartInABoxOfTheGameAndStaysBlue) {
     EXPECT_FALSE(box.hasIcon);
     EXPECT_EQ(box.buttons, 1);
     EXPECT_EQ(rig.CellColour(33), kBlue);
+    // Over the game wherever it stands, not in the middle of the screen.
+    SetWindowPos(rig.Main(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    rig.ClickRoom(33);
+    RECT main;
+    GetWindowRect(rig.Main(), &main);
+    const RECT& place = rig.watcher.boxes.back().place;
+    EXPECT_EQ(place.left, std::max(0L, (main.left + main.right - (place.right - place.left)) / 2));
+    EXPECT_EQ(place.top, std::max(0L, (main.top + main.bottom - (place.bottom - place.top)) / 2));
 }
 
 // Every box of a visit, with the colour the visited cell shows behind it.

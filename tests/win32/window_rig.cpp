@@ -44,6 +44,7 @@ LRESULT CALLBACK BoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
         GetWindowTextW(box, title, 64);
         seen.title = title;
         seen.owner = GetWindow(box, GW_OWNER);
+        GetWindowRect(box, &seen.place);
         // A box's icon is a static control of its own beside the text.
         seen.hasIcon = GetDlgItem(box, 0x14) &&
                        (GetWindowLongW(GetDlgItem(box, 0x14), GWL_STYLE) & WS_VISIBLE);

@@ -26,6 +26,7 @@ struct SeenBox {
     std::string text;
     std::wstring title;
     HWND owner = nullptr;
+    RECT place{}; // on the screen
     bool hasIcon = false;
     int buttons = 0;
 };

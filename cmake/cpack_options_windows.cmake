@@ -1,0 +1,6 @@
+# Per package: the zip opens as one folder, not as files strewn into the folder it is unpacked in.
+if(CPACK_GENERATOR STREQUAL "ZIP")
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+else()
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+endif()

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# QUV.exe as a Windows user gets it: one file that needs no DLL beyond Windows' own, its version
+# information and manifest, its answers to --help and --version, and a start that keeps running.
+#   program_test.sh QUV.exe VERSION WINE-RUNNER...
+set -uo pipefail
+exe=$1
+version=$2
+shift 2
+wine=("$@")
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Only DLLs that every Windows has; nothing of GCC's runtime or of winpthread.
+dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print toupper($3)}' | sort)
+for dll in $dlls; do
+    case $dll in
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | OLE32.DLL | OLEAUT32.DLL | \
+        SHELL32.DLL | MSVCRT.DLL | ADVAPI32.DLL) ;;
+    *) fail "QUV.exe needs $dll, which Windows does not ship" ;;
+    esac
+done
+
+x86_64-w64-mingw32-strip -o "$out/stripped.exe" "$exe"
+size=$(stat -c %s "$out/stripped.exe")
+[ "$size" -lt 1048576 ] || fail "stripped QUV.exe is $size bytes, over 1 MiB"
+
+x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$out/back.rc" || fail "no resources"
+for expected in 'BLOCK "041104B0"' "VALUE \"FileVersion\", \"$version\"" \
+    "VALUE \"ProductVersion\", \"$version\"" 'VALUE "ProductName", "QUV"' \
+    'VALUE "InternalName", "QUV"' 'VALUE "OriginalFilename", "QUV.exe"' \
+    'VALUE "Translation", 0x411, 1200' 'RT_GROUP_ICON' 'RT_MANIFEST' \
+    'PerMonitorV2' 'Microsoft.Windows.Common-Controls' '"6.0.0.0"'; do
+    grep -qF -- "$expected" "$out/back.rc" || fail "QUV.exe's resources lack: $expected"
+done
+
+# run NAME ARGS...: keeps the status, standard output and standard error.
+run() {
+    local name=$1
+    shift
+    "${wine[@]}" "$exe" "$@" >"$out/$name.out" 2>"$out/$name.err" </dev/null
+    echo $? >"$out/$name.status"
+}
+run version --version
+run short_version -v
+run help --help
+run short_help -h
+run bogus --bogus
+[ "$(cat "$out/version.status")" = 0 ] || fail "--version exited $(cat "$out/version.status")"
+# Compared byte for byte: the line ends with its newline.
+printf 'QUV %s\n' "$version" | cmp -s - "$out/version.out" ||
+    fail "--version printed: $(od -c "$out/version.out" | head -2)"
+cmp -s "$out/version.out" "$out/short_version.out" || fail "-v differs from --version"
+[ "$(head -n 1 "$out/help.out")" = "Usage: QUV [options]" ] || fail "--help began: $(head -n 1 "$out/help.out")"
+cmp -s "$out/help.out" "$out/short_help.out" || fail "-h differs from --help"
+[ "$(cat "$out/bogus.status")" = 1 ] || fail "an unknown option exited $(cat "$out/bogus.status")"
+grep -qx "QUV: unknown option '--bogus'" "$out/bogus.err" || fail "unknown option: $(cat "$out/bogus.err")"
+grep -qx "Usage: QUV \[options\]" "$out/bogus.err" || fail "no usage after an unknown option"
+
+# The game itself starts and is still running when stopped.
+timeout 10 "${wine[@]}" "$exe" >/dev/null 2>&1 </dev/null
+status=$?
+[ "$status" = 124 ] || fail "QUV.exe exited $status instead of running"
+echo "QUV.exe OK"
