@@ -25,19 +25,25 @@ for program in "$game" "$bare" "$probe"; do
     [ -x "$program" ] || { echo "missing $program: build first" >&2; exit 2; }
 done
 
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
+# Xvfb picks a display number nobody holds and says which; no guess from /tmp can be wrong.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$runtime"' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
+for _ in $(seq 200); do [ -s "$runtime/display" ] && break; sleep 0.05; done
+[ -s "$runtime/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+display=:$(cat "$runtime/display")
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR
 
 field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
+# sane NAME VALUE LOW HIGH: a figure the probe measured must be a number in its plausible range,
+# or the benchmark measured something other than a painted window.
+sane() {
+    awk -v v="$2" -v lo="$3" -v hi="$4" 'BEGIN {exit !(v ~ /^[0-9.]+$/ && v + 0 >= lo && v + 0 <= hi)}' ||
+        { echo "implausible $1: '$2' (expected $3..$4)" >&2; exit 1; }
+}
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "n/a"}'; }
 # met when a <= b * factor
@@ -52,6 +58,8 @@ for ((i = 0; i < runs; i++)); do
     for who in game bare; do
         program=$game; [ $who = bare ] && program=$bare
         line=$("$probe" 0 "$program")
+        sane "start-up of $who (ms)" "$(field startup_ms <<<"$line")" 1 20000
+        sane "peak memory of $who (KiB)" "$(field peak_rss_kb <<<"$line")" 1000 1000000
         startup[$who]+="$(field startup_ms <<<"$line") "
         rss[$who]+="$(field peak_rss_kb <<<"$line") "
     done
@@ -61,6 +69,7 @@ for ((i = 0; i < idle_runs; i++)); do
     for who in game bare; do
         program=$game; [ $who = bare ] && program=$bare
         line=$("$probe" "$idle" "$program")
+        sane "idle context switches of $who" "$(field idle_switches <<<"$line")" 0 100000
         switches[$who]+="$(field idle_switches <<<"$line") "
     done
 done

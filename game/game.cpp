@@ -54,7 +54,9 @@ void Game::DrawHidingPlace() {
 }
 
 std::int16_t Game::DrawCoordinate() {
-    // In double precision r*5+1 stays below 6 for every float r < 1; in float it could round up.
+    // r has 24 significant bits, so r*5+1 is exact in double precision and its floor is the true
+    // one. Rounded to single precision it can reach the next whole number: for r = 13421772/2^24,
+    // r*5+1 is just below 5 but rounds to 5, which would hide the suspect one room too far.
     const double r = m_random.Next();
     return static_cast<std::int16_t>(std::floor(r * kBuildingSize + 1));
 }

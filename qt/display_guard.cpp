@@ -60,6 +60,11 @@ DisplayGuard::~DisplayGuard() {
 }
 
 QString DisplayGuard::Explain(const QString& platform, bool found, const QString& display) {
+    if (!found && platform == QLatin1String("wayland")) {
+        // Debian ships Qt's Wayland support as a package of its own.
+        return QStringLiteral("quv: this Qt has no Wayland support: install Debian's package "
+                              "qt6-wayland, or start the game with -platform xcb");
+    }
     if (!found)
         return QStringLiteral("quv: no display platform named \"%1\"").arg(platform);
     if (platform == QLatin1String("xcb")) {

@@ -19,6 +19,8 @@ constexpr QSize kClientSize(2550, 960);
 constexpr QRect kQuestion(120, 120, 1575, 255);
 constexpr QRect kYes(120, 480, 1095, 375);
 constexpr QRect kNo(1320, 480, 1095, 375);
+// The question may widen up to the dialog's margin on its right.
+constexpr int kQuestionRoom = kClientSize.width() - 2 * kQuestion.left();
 
 // The room a caption needs inside a push button: its text plus the frame and margin the style
 // draws around it.
@@ -33,7 +35,7 @@ QSize CaptionNeeds(const QPushButton& button) {
 QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    // Neither answer may be taken by a stray Enter.
+    // Neither is the default: Enter answers with the focused button only (see keyPressEvent).
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -57,28 +59,34 @@ Form2::Form2(GameView& view, ProgramExit& exit, QWidget* mainWindow)
     connect(m_yes, &QPushButton::clicked, this, &Form2::AnswerYes);
     connect(m_no, &QPushButton::clicked, this, [this] { m_exit.EndProgram(); });
 
-    // Fonts differ between systems and players. The question may first widen into the free
-    // space on its right; where even that, or a button, is too small for its caption, the whole
-    // dialog grows by one factor, keeping its proportions and margins.
-    const int questionRoom = kClientSize.width() - 2 * kQuestion.left();
+    // Fonts differ between systems and players: the whole dialog grows to fit them.
     const QSize yesNeeds = CaptionNeeds(*m_yes);
     const QSize noNeeds = CaptionNeeds(*m_no);
-    const double growth = std::max({
-        1.0,
-        question->sizeHint().width() / double(Px(questionRoom)),
-        question->fontMetrics().height() / double(Px(kQuestion.height())),
-        std::max(yesNeeds.width(), noNeeds.width()) / double(Px(kYes.width())),
-        std::max(yesNeeds.height(), noNeeds.height()) / double(Px(kYes.height())),
-    });
+    const double growth =
+        Growth(QSize(question->sizeHint().width(), question->fontMetrics().height()),
+               yesNeeds.expandedTo(noNeeds));
 
     setFixedSize(GrownPx(kClientSize.width(), growth), GrownPx(kClientSize.height(), growth));
     const QRect questionRect = GrownPx(kQuestion, growth);
     question->setGeometry(questionRect);
     question->resize(std::min(std::max(questionRect.width(), question->sizeHint().width()),
-                              GrownPx(questionRoom, growth)),
+                              GrownPx(kQuestionRoom, growth)),
                      questionRect.height());
     m_yes->setGeometry(GrownPx(kYes, growth));
     m_no->setGeometry(GrownPx(kNo, growth));
+}
+
+double Form2::Growth(QSize questionNeeds, QSize buttonNeeds) {
+    // The question may first widen into the free space on its right; where even that, or a
+    // button, is too small for its caption, the whole dialog grows by one factor, keeping its
+    // proportions and margins.
+    return std::max({
+        1.0,
+        questionNeeds.width() / double(Px(kQuestionRoom)),
+        questionNeeds.height() / double(Px(kQuestion.height())),
+        buttonNeeds.width() / double(Px(kYes.width())),
+        buttonNeeds.height() / double(Px(kYes.height())),
+    });
 }
 
 void Form2::Present() {
@@ -98,6 +106,15 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     // The dialog offers only its two buttons as answers: Escape is neither.
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
+        return;
+    }
+    // Enter presses the focused button, as it does on Windows, though neither is the default.
+    // Only a fresh press: the key may still be held from closing the box before the dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        if (!event->isAutoRepeat() && (focused == m_yes || focused == m_no))
+            focused->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -3,8 +3,7 @@
 #include "game/clock_random_source.h"
 #include "qt/command_line.h"
 #include "qt/display_guard.h"
-#include "qt/form1.h"
-#include "qt/qt_message_box.h"
+#include "qt/program.h"
 #include "qt/qt_program_exit.h"
 #include "quv_version.h"
 
@@ -57,11 +56,9 @@ int main(int argc, char* argv[]) {
         return status;
     QApplication::setDesktopFileName(QStringLiteral(QUV_APP_ID));
 
-    QtMessageBox messages;
     ClockRandomSource random;
     QtProgramExit exit;
-    Form1 window(messages, random, exit);
-    messages.SetOwner([&window] { return window.GameWindow(); });
-    window.show();
+    Program program(random, exit);
+    program.Window().show();
     return QApplication::exec();
 }

@@ -19,6 +19,7 @@ if [ "${1:-play}" = test ]; then
         dpkg-dev binutils lintian            # the Debian package, its dependencies and its check
         man-db groff-base                    # the manual page's check
         libx11-dev xvfb                      # the start-up benchmark
+        qt6-wayland                          # the no-display messages of Wayland
         g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 # QUV.exe
         wine64 nsis zip unzip                # QUV.exe's tests under Wine, and its packages
     )

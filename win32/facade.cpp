@@ -2,6 +2,7 @@
 #include "win32/facade.h"
 
 #include "game/colours.h"
+#include "win32/window_class.h"
 
 namespace {
 const wchar_t kClassName[] = L"QuvFacade";
@@ -17,18 +18,10 @@ void Fill(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
 } // namespace
 
 void Facade::Create(HWND parent, HINSTANCE instance) {
-    WNDCLASSW wc{};
-    if (!GetClassInfoW(instance, kClassName, &wc)) {
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        RegisterClassW(&wc);
-    }
+    RegisterWindowClass(instance, kClassName, RouteToOwner<Facade>);
     // Clipped by its siblings: the cells lie above it and it never paints over them.
-    m_hwnd = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0,
-                             0, parent, nullptr, instance, nullptr);
-    SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                    nullptr, instance, this);
 }
 
 void Facade::SetMark(const RECT& around, int dpi) {
@@ -62,20 +55,18 @@ void Facade::Paint(HDC dc) const {
     DeleteObject(mark);
 }
 
-LRESULT CALLBACK Facade::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto* self = reinterpret_cast<const Facade*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+LRESULT Facade::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // painted whole in WM_PAINT, so it never flickers white
     case WM_PAINT: {
         PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (self)
-            self->Paint(dc);
-        EndPaint(hwnd, &ps);
+        HDC dc = BeginPaint(m_hwnd, &ps);
+        Paint(dc);
+        EndPaint(m_hwnd, &ps);
         return 0;
     }
     default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
 }

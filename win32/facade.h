@@ -22,7 +22,9 @@ public:
     const RECT& Mark() const { return m_mark; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
+    void Attach(HWND hwnd) { m_hwnd = hwnd; }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc) const;
 
     HWND m_hwnd = nullptr;

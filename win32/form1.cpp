@@ -5,6 +5,7 @@
 #include "win32/dpi.h"
 #include "win32/form2.h"
 #include "win32/twips.h"
+#include "win32/window_class.h"
 
 #include <algorithm>
 #include <string>
@@ -67,15 +68,7 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
     m_smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                 GetSystemMetrics(SM_CYSMICON), 0));
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(instance, kClassName, &wc)) {
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
+    RegisterWindowClass(instance, kClassName, RouteToOwner<Form1>);
 
     CreateWindowExW(kExStyle, kClassName, L"Quv", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                     nullptr, nullptr, instance, this);
@@ -267,23 +260,6 @@ void Form1::ShowContinueDialog() {
     if (!ContinueDialog())
         m_dialog = std::make_unique<Form2>(*this, m_exit, m_hwnd);
     m_dialog->Present();
-}
-
-LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->OnMessage(message, wParam, lParam);
 }
 
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

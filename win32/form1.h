@@ -54,7 +54,8 @@ public:
     HWND GameWindow() const;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
+    void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void BuildMenu();
     void BuildBuilding(HINSTANCE instance);

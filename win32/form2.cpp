@@ -5,6 +5,7 @@
 #include "game/program_exit.h"
 #include "win32/dpi.h"
 #include "win32/twips.h"
+#include "win32/window_class.h"
 
 #include <algorithm>
 
@@ -57,15 +58,8 @@ Form2::~Form2() {
 void Form2::Present() {
     const auto instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_mainWindow, GWLP_HINSTANCE));
-    WNDCLASSW wc{};
-    if (!GetClassInfoW(instance, kClassName, &wc)) {
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kClassName;
-        RegisterClassW(&wc);
-    }
+    RegisterWindowClass(instance, kClassName, RouteToOwner<Form2>,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     CreateWindowExW(kExStyle, kClassName, L"Quv", kStyle, 0, 0, 0, 0, m_mainWindow, nullptr,
                     instance, this);
     auto control = [this, instance](const wchar_t* cls, const wchar_t* caption, DWORD style,
@@ -132,23 +126,6 @@ void Form2::AnswerYes() {
     // Destroyed: the owner, enabled again, is activated and the keyboard goes back to the
     // building. A later mission end makes the dialog afresh.
     DestroyWindow(m_hwnd);
-}
-
-LRESULT CALLBACK Form2::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form2*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form2*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->OnMessage(message, wParam, lParam);
 }
 
 LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -30,7 +30,8 @@ public:
     bool PreTranslate(MSG& msg);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
+    void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Layout(int dpi);
     void AnswerYes();

@@ -48,7 +48,9 @@ grep -q '^Comment\[ja\]=' "$desktop" || fail "no Japanese comment"
 grep -qx "Icon=$id" "$desktop" || fail "desktop Icon"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "metainfo launchable"
-grep -q '<release version="1.00" date="[0-9-]*"' "$metainfo" || fail "metainfo release 1.00"
+grep -q '<release version="[0-9.]*" date="[0-9-]*"' "$metainfo" || fail "metainfo release"
+grep -q '<url type="homepage">' "$metainfo" || fail "metainfo homepage"
+grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo screenshot"
 grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "metainfo content rating"
 grep -q '<control>keyboard</control>' "$metainfo" || fail "metainfo keyboard control"
 

@@ -2,6 +2,7 @@
 # Builds the Debian package and checks what it holds and what it depends on.
 set -euo pipefail
 build=$1
+version=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -9,7 +10,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
 deb=$(ls "$out"/*.deb)
 [ "$(dpkg-deb -f "$deb" Package)" = quv ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "package version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 id=io.github.quvgame.quv

@@ -6,6 +6,12 @@
 #include <QCloseEvent>
 #include <QLabel>
 
+#include <functional>
+
+// What the player does in a row of a table.
+using Act = std::function<void(UiRig&)>;
+Q_DECLARE_METATYPE(Act)
+
 namespace {
 const QColor kBlue("#0000FF");
 const QColor kBlack("#000000");
@@ -44,8 +50,12 @@ private slots:
     void arrowsAndTabMoveTheFocusBetweenRooms();
     void aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace_data();
     void aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace();
+    void aHeldEnterVisitsOnce_data();
+    void aHeldEnterVisitsOnce();
     void theFocusMarkShowsForTheKeyboardOnly();
     void f10OpensTheMenuBarForTheKeyboard();
+    void menuKeysAndTheMouseLeaveTheFocusOnTheRoom_data();
+    void menuKeysAndTheMouseLeaveTheFocusOnTheRoom();
     void aScreenReaderFindsNamedRoomButtonsThatVisit();
 };
 
@@ -383,6 +393,26 @@ void Form1Test::aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace() {
     QTRY_COMPARE(QApplication::focusWidget(), room11);
 }
 
+void Form1Test::aHeldEnterVisitsOnce_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Return") << Qt::Key_Return;
+    QTest::newRow("Enter") << Qt::Key_Enter;
+}
+
+void Form1Test::aHeldEnterVisitsOnce() {
+    QFETCH(Qt::Key, key);
+    UiRig rig;
+    ActivateWindow(rig);
+    RoomCell* room = rig.window.Cell(CellOf(33));
+    room->setFocus();
+    // The first press visits (before Start: one box); the keyboard's repeats of it do not.
+    for (bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(room, &press);
+    }
+    QCOMPARE(rig.box.texts, QStringList{"メニュー中のスタートキーをクリックしてください。"});
+}
+
 void Form1Test::theFocusMarkShowsForTheKeyboardOnly() {
     UiRig rig;
     ActivateWindow(rig);
@@ -402,6 +432,23 @@ void Form1Test::theFocusMarkShowsForTheKeyboardOnly() {
     QCOMPARE(rig.PixelAt(onTheFrame + QPoint(1, 0)), kSilver); // the gap before the cell
     QCOMPARE(rig.CellPixel(33), kBlue);
     QCOMPARE(rig.PixelAt(room33.topLeft()), kBlue);
+    // All four sides, 2 px out from the middle of each edge.
+    const QPoint middle = room33.center();
+    for (const QPoint& side :
+         {QPoint(room33.right() + 2, middle.y()), QPoint(middle.x(), room33.top() - 2),
+          QPoint(middle.x(), room33.bottom() + 2)})
+        QCOMPARE(rig.PixelAt(side), kMark);
+
+    // Another window takes the keyboard: the building shows no focus.
+    {
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        QCOMPARE(rig.PixelAt(onTheFrame), kSilver);
+    }
+    ActivateWindow(rig);
+    QTRY_COMPARE(rig.PixelAt(onTheFrame), kMark);
 
     // The mouse again: the building looks as if no key had been pressed.
     rig.ClickRoom(33);
@@ -447,6 +494,56 @@ void Form1Test::f10OpensTheMenuBarForTheKeyboard() {
     QCOMPARE(QApplication::focusWidget(), rig.window.Cell(0));
 }
 
+void Form1Test::menuKeysAndTheMouseLeaveTheFocusOnTheRoom_data() {
+    // Each row starts with the keyboard on room 42; then the player does what the row says.
+    QTest::addColumn<Act>("act");
+    QTest::addColumn<bool>("barHasFocus");
+    // Whether the bar must show nothing highlighted afterwards; a mouse choice leaves its item
+    // under the pointer, highlighted as any hovered item is.
+    QTest::addColumn<bool>("barClear");
+    QTest::newRow("Shift+F10 opens nothing") << Act([](UiRig&) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+    }) << false << true;
+    QTest::newRow("Ctrl+F10 opens nothing") << Act([](UiRig&) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ControlModifier);
+    }) << false << true;
+    QTest::newRow("F10 opens the bar")
+        << Act([](UiRig&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10); }) << true
+        << false;
+    QTest::newRow("a second F10 leaves it") << Act([](UiRig& rig) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QTest::keyClick(rig.window.menuBar(), Qt::Key_F10);
+    }) << false << true;
+    QTest::newRow("a room clicked after F10") << Act([](UiRig& rig) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        rig.ClickRoom(42);
+    }) << false << true;
+    QTest::newRow("a score chosen with the mouse")
+        << Act([](UiRig& rig) { rig.ClickScoreItem("HSC"); }) << false << true;
+    QTest::newRow("Start chosen with the mouse")
+        << Act([](UiRig& rig) { rig.ClickMenuBar("S"); }) << false << false;
+}
+
+void Form1Test::menuKeysAndTheMouseLeaveTheFocusOnTheRoom() {
+    QFETCH(Act, act);
+    QFETCH(bool, barHasFocus);
+    QFETCH(bool, barClear);
+    UiRig rig;
+    ActivateWindow(rig);
+    RoomCell* room = rig.window.Cell(CellOf(42));
+    room->setFocus();
+    act(rig);
+    QMenuBar* bar = rig.window.menuBar();
+    if (barHasFocus) {
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        QVERIFY(bar->activeAction());
+        return;
+    }
+    QTRY_COMPARE(QApplication::focusWidget(), room);
+    if (barClear)
+        QVERIFY(!bar->activeAction());
+}
+
 void Form1Test::aScreenReaderFindsNamedRoomButtonsThatVisit() {
     UiRig rig;
     QAccessibleInterface* room = QAccessible::queryAccessibleInterface(rig.window.Cell(CellOf(32)));
@@ -475,6 +572,13 @@ void Form1Test::aScreenReaderFindsNamedRoomButtonsThatVisit() {
     QTRY_COMPARE(rig.box.texts.size(), 3);
     QCOMPARE(rig.box.texts.first(), QStringLiteral("奴だ！\u3000ここにいやがった！"));
     QCOMPARE(window->text(QAccessible::Description), QStringLiteral("2人目"));
+
+    // Once the mission has ended nobody is sought, though the counter is back at 1.
+    for (int suspect = 2; suspect <= 6; ++suspect)
+        rig.ClickRoom(11); // where the random source's fallback hides every later suspect
+    QVERIFY(rig.window.ContinueDialog());
+    QCOMPARE(rig.window.State().SuspectNo, 1);
+    QCOMPARE(window->text(QAccessible::Description), QString());
 }
 
 QTEST_MAIN(Form1Test)

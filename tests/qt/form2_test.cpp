@@ -1,4 +1,5 @@
 // The continue dialog: its look, and every way of answering it.
+#include "qt/twips.h"
 #include "window_rig.h"
 
 #include <QCloseEvent>
@@ -16,7 +17,10 @@ private slots:
     void yesGivesTheMainWindowBackForAnotherMission();
     void noEndsTheProgramAtOnce();
     void theFrameCountsAsYes();
-    void enterAndEscapeTakeNeitherAnswer();
+    void enterAnswersWithTheFocusedButtonEscapeWithNeither_data();
+    void enterAnswersWithTheFocusedButtonEscapeWithNeither();
+    void theDialogGrowsForWhicheverCaptionNeedsItMost_data();
+    void theDialogGrowsForWhicheverCaptionNeedsItMost();
     void activatingTheWaitingMainWindowHandsTheFocusToTheDialog();
     void aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne();
 
@@ -139,17 +143,71 @@ void Form2Test::theFrameCountsAsYes() {
     QCOMPARE(rig.box.texts, QStringList{"メニュー中のスタートキーをクリックしてください。"});
 }
 
-void Form2Test::enterAndEscapeTakeNeitherAnswer() {
+void Form2Test::enterAnswersWithTheFocusedButtonEscapeWithNeither_data() {
+    QTest::addColumn<bool>("onNo");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<QString>("answer"); // "yes", "no" or "" for none
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    QTest::newRow("Return on YES") << false << Qt::Key_Return << none << false << "yes";
+    QTest::newRow("keypad Enter on YES")
+        << false << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << false << "yes";
+    QTest::newRow("Return on NO") << true << Qt::Key_Return << none << false << "no";
+    QTest::newRow("keypad Enter on NO")
+        << true << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << false << "no";
+    // The key still held from closing the summary box: its repeats answer nothing.
+    QTest::newRow("held Return") << false << Qt::Key_Return << none << true << "";
+    QTest::newRow("held keypad Enter")
+        << false << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << true << "";
+    QTest::newRow("Escape on YES") << false << Qt::Key_Escape << none << false << "";
+    QTest::newRow("Escape on NO") << true << Qt::Key_Escape << none << false << "";
+}
+
+void Form2Test::enterAnswersWithTheFocusedButtonEscapeWithNeither() {
+    QFETCH(bool, onNo);
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, autoRepeat);
+    QFETCH(QString, answer);
     UiRig rig;
     Form2* dialog = EndAMission(rig);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-        QTest::keyClick(dialog, key);
-        QTest::keyClick(QApplication::focusWidget(), key);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    if (onNo)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), onNo ? dialog->NoButton() : dialog->YesButton());
+    QWidget* focused = QApplication::focusWidget();
+    for (int press = 0; press < (autoRepeat ? 3 : 1); ++press) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+        QApplication::sendEvent(focused, &event);
     }
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!rig.window.isEnabled());
-    QCOMPARE(rig.exit.calls, 0);
+    QCOMPARE(rig.window.isEnabled(), answer == "yes");
+    QCOMPARE(rig.exit.calls, answer == "no" ? 1 : 0);
+    QCOMPARE(dialog->isVisible(), answer != "yes");
+}
+
+void Form2Test::theDialogGrowsForWhicheverCaptionNeedsItMost_data() {
+    // At 96 dpi the question has 154 px to widen into and is 17 px high; a button is 73 x 25.
+    QTest::addColumn<QSize>("question");
+    QTest::addColumn<QSize>("button");
+    QTest::addColumn<double>("growth");
+    QTest::newRow("everything fits") << QSize(154, 17) << QSize(73, 25) << 1.0;
+    QTest::newRow("a wide question") << QSize(231, 17) << QSize(73, 25) << 1.5;
+    QTest::newRow("a tall question") << QSize(100, 34) << QSize(73, 25) << 2.0;
+    QTest::newRow("a wide caption") << QSize(100, 17) << QSize(146, 25) << 2.0;
+    QTest::newRow("a tall caption") << QSize(100, 17) << QSize(73, 50) << 2.0;
+}
+
+void Form2Test::theDialogGrowsForWhicheverCaptionNeedsItMost() {
+    QFETCH(QSize, question);
+    QFETCH(QSize, button);
+    QFETCH(double, growth);
+    QCOMPARE(Form2::Growth(question, button), growth);
+    // Grown sizes round up: a button one pixel short would cut its caption.
+    QCOMPARE(GrownPx(1095, 1.0), 73);
+    QCOMPARE(GrownPx(1095, 1.01), 74);
+    QCOMPARE(GrownPx(375, 1.5), 38);
+    QCOMPARE(GrownPx(kTwipsPerPixel, 1.001), 2);
 }
 
 void Form2Test::activatingTheWaitingMainWindowHandsTheFocusToTheDialog() {

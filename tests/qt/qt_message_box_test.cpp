@@ -1,9 +1,12 @@
-// The real message boxes and the real program exit, closed and read as the player would.
-#include "qt/qt_message_box.h"
+// The runtime services as the program really uses them: the message boxes and the program exit,
+// closed and read as the player would, and what is said when no display can be opened.
+#include "qt/display_guard.h"
+#include "qt/program.h"
 #include "qt/qt_program_exit.h"
 #include "window_rig.h"
 
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -55,15 +58,17 @@ class QtMessageBoxTest : public QObject {
 private slots:
     void everyTextGetsItsOwnModalOkBoxTitledQuvOverTheGame();
     void endProgramLeavesTheEventLoop();
+    void aMissingDisplayPlatformIsNamedWithWhatBringsIt_data();
+    void aMissingDisplayPlatformIsNamedWithWhatBringsIt();
 };
 
 void QtMessageBoxTest::everyTextGetsItsOwnModalOkBoxTitledQuvOverTheGame() {
+    // Built as the program builds it, so that the boxes' owner is the one the program hands them.
     EventLog log;
     ScriptedRandom random{log};
-    QtMessageBox messages;
     CountingExit exit;
-    Form1 window(messages, random, exit);
-    messages.SetOwner([&window] { return window.GameWindow(); });
+    Program program(random, exit);
+    Form1& window = program.Window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Another program's window has the focus: the boxes must still belong to the game.
@@ -71,9 +76,15 @@ void QtMessageBoxTest::everyTextGetsItsOwnModalOkBoxTitledQuvOverTheGame() {
     elsewhere.show();
     elsewhere.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    // What the screen shows of the cell while a box is open, as painted by then: the window's
+    // own image, not a fresh painting of it.
     const RoomCell* cell = window.Cell(CellOf(42));
+    const QPoint centre = cell->mapTo(&window, cell->rect().center());
     BoxCloser closer([&] {
-        return window.ClientArea()->grab().toImage().pixelColor(cell->geometry().center());
+        return window.screen()
+            ->grabWindow(window.winId(), centre.x(), centre.y(), 1, 1)
+            .toImage()
+            .pixelColor(0, 0);
     });
 
     random.QueueRoom(42);
@@ -111,6 +122,23 @@ void QtMessageBoxTest::endProgramLeavesTheEventLoop() {
     QTimer::singleShot(0, [&] { exit.EndProgram(); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!window.isVisible());
+}
+
+void QtMessageBoxTest::aMissingDisplayPlatformIsNamedWithWhatBringsIt_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("line");
+    // Without Debian's qt6-wayland a Wayland-only desktop has no plugin to start the game with.
+    QTest::newRow("wayland") << "wayland"
+                             << "quv: this Qt has no Wayland support: install Debian's package "
+                                "qt6-wayland, or start the game with -platform xcb";
+    QTest::newRow("a mistyped name") << "waylnd"
+                                     << R"(quv: no display platform named "waylnd")";
+}
+
+void QtMessageBoxTest::aMissingDisplayPlatformIsNamedWithWhatBringsIt() {
+    QFETCH(QString, platform);
+    QFETCH(QString, line);
+    QCOMPARE(DisplayGuard::Explain(platform, false, QString()), line);
 }
 
 QTEST_MAIN(QtMessageBoxTest)
