@@ -43,6 +43,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The texts are Japanese: without a CJK font they would show as empty boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-ipafont-gothic | fonts-vlgothic")
+# On a Wayland desktop the game runs natively with Qt's Wayland plugin (its boxes, the disabled
+# main window and the dialog behave as on X11); without it, it runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # Debian keeps games in /usr/games; the package moves the executable there.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/move_to_games.cmake)
 

@@ -27,6 +27,7 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 grep -q fonts-noto-cjk <<<"$depends" || fail "Depends lacks a Japanese font"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 ! grep -q '^\./usr/bin/' <<<"$contents" || fail "the package still has usr/bin"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section"
 dpkg-deb -x "$deb" "$out/tree"
