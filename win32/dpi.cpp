@@ -54,3 +54,14 @@ HFONT CreateUiFont(int dpi) {
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }
+
+void PlaceChild(HWND child, const RECT& r) {
+    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MoveToSuggested(HWND window, LPARAM suggestedRect) {
+    const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -9,3 +9,8 @@ int WindowDpi(HWND window);
 SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi);
 // The system's font for message boxes and dialogs, at dpi; the caller deletes it.
 HFONT CreateUiFont(int dpi);
+// Puts a child window at r, in its parent's client coordinates.
+void PlaceChild(HWND child, const RECT& r);
+// Moves a window to where the system suggests after its monitor's DPI changed (WM_DPICHANGED);
+// the window then lays itself out again at the new DPI, which gives its size.
+void MoveToSuggested(HWND window, LPARAM suggestedRect);

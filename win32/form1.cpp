@@ -30,11 +30,6 @@ RECT FacadeRect(int dpi) {
     return TwipsRect(720, 720, 3255, 4215, dpi);
 }
 
-void Place(HWND window, const RECT& r) {
-    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void AddItem(HMENU menu, UINT id, const wchar_t* caption) {
     // No caption has an access key and no item a shortcut.
     AppendMenuW(menu, MF_STRING, id, caption);
@@ -128,10 +123,10 @@ void Form1::Layout(int dpi) {
     FitClientArea();
 
     const RECT facade = FacadeRect(dpi);
-    Place(m_facade.Handle(), facade);
+    PlaceChild(m_facade.Handle(), facade);
     for (int floor = 1; floor <= 5; ++floor) {
         for (int column = 1; column <= 5; ++column)
-            Place(Cell(CellIndex(column, floor)).Handle(), CellRect(column, floor, dpi));
+            PlaceChild(Cell(CellIndex(column, floor)).Handle(), CellRect(column, floor, dpi));
     }
     UpdateFocusMark();
 }
@@ -310,13 +305,10 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (IsWindowEnabled(m_hwnd))
             m_exit.EndProgram();
         return 0;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggested(m_hwnd, lParam);
         Layout(HIWORD(wParam));
         return 0;
-    }
     default:
         break;
     }

@@ -24,11 +24,6 @@ RECT Twips(const RECT& r, int dpi) {
     return TwipsRect(r.left, r.top, r.right, r.bottom, dpi);
 }
 
-void Place(HWND window, const RECT& r) {
-    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // The width the question's text needs in font.
 int TextWidth(HWND label, HFONT font) {
     wchar_t text[64] = {};
@@ -105,9 +100,9 @@ void Form2::Layout(int dpi) {
     const int room = Px(kClient.cx - 2 * kQuestion.left, dpi);
     const int needed = TextWidth(Item(Label1), m_font);
     question.right = question.left + std::clamp(needed, int(question.right - question.left), room);
-    Place(Item(Label1), question);
-    Place(Item(Command1), Twips(kYes, dpi));
-    Place(Item(Command2), Twips(kNo, dpi));
+    PlaceChild(Item(Label1), question);
+    PlaceChild(Item(Command1), Twips(kYes, dpi));
+    PlaceChild(Item(Command2), Twips(kNo, dpi));
 }
 
 bool Form2::PreTranslate(MSG& msg) {
@@ -158,13 +153,10 @@ LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The frame's close counts as YES, so that the main window is never left disabled.
         AnswerYes();
         return 0;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggested(m_hwnd, lParam);
         Layout(HIWORD(wParam));
         return 0;
-    }
     default:
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
