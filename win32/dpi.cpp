@@ -29,15 +29,32 @@ int WindowDpi(HWND window) {
     return SystemDpi();
 }
 
-SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi) {
+void SizeClientArea(HWND window, SIZE client, int dpi) {
     using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = User32<AdjustFn>("AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    const BOOL menu = GetMenu(window) != nullptr;
     RECT r{0, 0, client.cx, client.cy};
     if (adjustForDpi)
         adjustForDpi(&r, style, menu, exStyle, static_cast<UINT>(dpi));
     else
         AdjustWindowRectEx(&r, style, menu, exStyle);
-    return SIZE{r.right - r.left, r.bottom - r.top};
+    constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, kFlags);
+
+    // What the frame really takes may differ from the estimate: a menu bar that wraps onto a
+    // second line, a caption drawn for another resolution. The window grows or shrinks by that.
+    RECT now;
+    GetClientRect(window, &now);
+    const int dx = client.cx - now.right;
+    const int dy = client.cy - now.bottom;
+    if (dx == 0 && dy == 0)
+        return;
+    RECT frame;
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + dx,
+                 frame.bottom - frame.top + dy, kFlags);
 }
 
 HFONT CreateUiFont(int dpi) {

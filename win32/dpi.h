@@ -5,8 +5,9 @@
 
 // The dots per inch of the monitor the window is on (96 where the system cannot tell).
 int WindowDpi(HWND window);
-// The outer size of a window whose client area is client, with its frame and menu bar at dpi.
-SIZE OuterSize(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi);
+// Sizes a top-level window so that its client area is client at dpi, below its menu bar if it
+// has one, whatever its frame takes.
+void SizeClientArea(HWND window, SIZE client, int dpi);
 // The system's font for message boxes and dialogs, at dpi; the caller deletes it.
 HFONT CreateUiFont(int dpi);
 // Puts a child window at r, in its parent's client coordinates.

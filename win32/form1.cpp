@@ -44,10 +44,6 @@ Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exi
 
 Form1::~Form1() {
     m_dialog.reset();
-    for (const RoomCell& cell : m_cells) {
-        if (cell.Handle())
-            m_names.Forget(cell.Handle());
-    }
     if (m_hwnd)
         DestroyWindow(m_hwnd);
     DeleteObject(m_backgroundBrush);
@@ -102,11 +98,6 @@ void Form1::BuildBuilding(HINSTANCE instance) {
             const int index = CellIndex(column, floor);
             RoomCell& cell = m_cells.at(static_cast<std::size_t>(index));
             cell.Create(m_hwnd, instance, kFirstCellId + index, column * 10 + floor, *this);
-            // What a screen reader says of the room: its number, then where it is.
-            m_roomsNamed &=
-                m_names.Name(cell.Handle(), std::to_wstring(column * 10 + floor) + L"号室 " +
-                                                std::to_wstring(column) + L"列目 " +
-                                                std::to_wstring(floor) + L"階");
         }
     }
     // The facade lies behind every cell.
@@ -116,11 +107,7 @@ void Form1::BuildBuilding(HINSTANCE instance) {
 
 void Form1::Layout(int dpi) {
     m_dpi = dpi;
-    const SIZE outer =
-        OuterSize({Px(kClientWidth, dpi), Px(kClientHeight, dpi)}, kStyle, kExStyle, true, dpi);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    FitClientArea();
+    SizeClientArea(m_hwnd, {Px(kClientWidth, dpi), Px(kClientHeight, dpi)}, dpi);
 
     const RECT facade = FacadeRect(dpi);
     PlaceChild(m_facade.Handle(), facade);
@@ -129,21 +116,6 @@ void Form1::Layout(int dpi) {
             PlaceChild(Cell(CellIndex(column, floor)).Handle(), CellRect(column, floor, dpi));
     }
     UpdateFocusMark();
-}
-
-void Form1::FitClientArea() {
-    // A menu bar that wraps onto a second line (a large menu font) takes its height from the
-    // client area; the window grows by what is missing.
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    const int missingX = Px(kClientWidth, m_dpi) - client.right;
-    const int missingY = Px(kClientHeight, m_dpi) - client.bottom;
-    if (missingX == 0 && missingY == 0)
-        return;
-    RECT frame;
-    GetWindowRect(m_hwnd, &frame);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left + missingX,
-                 frame.bottom - frame.top + missingY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Form1::PreTranslate(MSG& msg) {

@@ -3,7 +3,7 @@
 
 #include "game/game.h"
 #include "game/game_view.h"
-#include "win32/accessible_names.h"
+#include "win32/com_apartment.h"
 #include "win32/facade.h"
 #include "win32/room_cell.h"
 
@@ -45,8 +45,6 @@ public:
     const Facade& Front() const { return m_facade; }
     Colour Background() const { return m_background; }
     int Dpi() const { return m_dpi; }
-    // Whether the system took the rooms' accessible names (Wine keeps none).
-    bool RoomsNamed() const { return m_roomsNamed; }
     // The continue dialog while it is open, otherwise null.
     Form2* ContinueDialog() const;
     // The window the player deals with now, which every message box belongs to: the continue
@@ -60,7 +58,6 @@ private:
     void BuildMenu();
     void BuildBuilding(HINSTANCE instance);
     void Layout(int dpi);
-    void FitClientArea();
     void OnCommand(UINT id);
     void Visit(int index);
     void FocusCell(int index);
@@ -71,6 +68,7 @@ private:
     void UpdateFocusMark();
     void HandToDialog();
 
+    ComApartment m_com;
     Game m_game;
     ProgramExit& m_exit;
     HWND m_hwnd = nullptr;
@@ -79,8 +77,6 @@ private:
     int m_dpi = 96;
     Colour m_background;
     HBRUSH m_backgroundBrush = nullptr;
-    AccessibleNames m_names;
-    bool m_roomsNamed = true;
     Facade m_facade;
     std::array<RoomCell, 25> m_cells;
     std::unique_ptr<Form2> m_dialog;

@@ -90,10 +90,7 @@ void Form2::Layout(int dpi) {
     for (Control id : {Label1, Command1, Command2})
         SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
 
-    const SIZE outer =
-        OuterSize({Px(kClient.cx, dpi), Px(kClient.cy, dpi)}, kStyle, kExStyle, false, dpi);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeClientArea(m_hwnd, {Px(kClient.cx, dpi), Px(kClient.cy, dpi)}, dpi);
     // The question may widen into the free space on its right, for a font wider than the one
     // the layout was drawn for.
     RECT question = Twips(kQuestion, dpi);

@@ -1,6 +1,8 @@
 // RoomCell: one window of the building; its caption is the room number, never readable.
 #include "win32/room_cell.h"
 
+#include "win32/room_accessible.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -19,6 +21,12 @@ void RoomCell::Create(HWND parent, HINSTANCE instance, int id, int roomNumber, L
                              0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              instance, nullptr);
     SetWindowSubclass(m_hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::wstring RoomCell::AccessibleName() const {
+    // The room's number, then where it is in the building.
+    return std::to_wstring(RoomNumber()) + L"号室 " + std::to_wstring(Column()) + L"列目 " +
+           std::to_wstring(Floor()) + L"階";
 }
 
 int RoomCell::RoomNumber() const {
@@ -77,6 +85,8 @@ LRESULT CALLBACK RoomCell::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_BUTTON;
+    case WM_GETOBJECT:
+        return RoomAccessible::Answer(hwnd, wParam, lParam, self->AccessibleName());
     case WM_KEYDOWN:
         self->m_listener->InputSeen(true);
         if (self->OnKey(wParam, lParam))

@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 // A push button drawn by its owner, so that it clicks like one (left button only, pressed and
 // released inside, Space), takes the keyboard focus and is known to assistive technology as a
-// push button. It paints nothing but its back colour, whatever its state, so no look ever shows
-// the room number or which rooms were tried.
+// push button named by its room (RoomAccessible). It paints nothing but its back colour, whatever
+// its state, so no look ever shows the room number or which rooms were tried.
 class RoomCell {
 public:
     // What the main window hears of a cell besides its clicks (which come as WM_COMMAND).
@@ -39,6 +41,8 @@ public:
     int RoomNumber() const;
     int Column() const { return RoomNumber() / 10; }
     int Floor() const { return RoomNumber() % 10; }
+    // What a screen reader calls the room, for example "32号室 3列目 2階".
+    std::wstring AccessibleName() const;
 
     void SetColours(Colour back, Colour text);
     Colour Back() const { return m_back; }

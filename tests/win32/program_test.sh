@@ -16,7 +16,7 @@ dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print toupper($3
 for dll in $dlls; do
     case $dll in
     KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | OLE32.DLL | OLEAUT32.DLL | \
-        SHELL32.DLL | MSVCRT.DLL | ADVAPI32.DLL) ;;
+        SHELL32.DLL | MSVCRT.DLL | ADVAPI32.DLL | OLEACC.DLL) ;;
     *) fail "QUV.exe needs $dll, which Windows does not ship" ;;
     esac
 done
