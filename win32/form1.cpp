@@ -39,7 +39,6 @@ void AddItem(HMENU menu, UINT id, const wchar_t* caption) {
 Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
     : m_game(*this, messages, random)
     , m_exit(exit)
-    , m_background(Colours::kBackground)
     , m_backgroundBrush(CreateSolidBrush(Colours::kBackground)) {}
 
 Form1::~Form1() {
@@ -208,7 +207,6 @@ void Form1::SetCellColours(int cell, Colour back, Colour text) {
 }
 
 void Form1::SetBackground(Colour colour) {
-    m_background = colour;
     DeleteObject(m_backgroundBrush);
     m_backgroundBrush = CreateSolidBrush(colour);
     InvalidateRect(m_hwnd, nullptr, TRUE);
@@ -254,7 +252,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
-            if (HWND focused = GetFocus(); focused && IsChild(m_hwnd, focused))
+            if (HWND focused = FocusedChild(m_hwnd))
                 m_focus = focused;
         } else if (!IsWindowEnabled(m_hwnd)) {
             // While the dialog waits, whoever activates the main window (a click, the taskbar)

@@ -43,8 +43,6 @@ public:
     const GameState& State() const { return m_game.State(); }
     const RoomCell& Cell(int index) const { return m_cells.at(static_cast<std::size_t>(index)); }
     const Facade& Front() const { return m_facade; }
-    Colour Background() const { return m_background; }
-    int Dpi() const { return m_dpi; }
     // The continue dialog while it is open, otherwise null.
     Form2* ContinueDialog() const;
     // The window the player deals with now, which every message box belongs to: the continue
@@ -75,7 +73,6 @@ private:
     HICON m_icon = nullptr;
     HICON m_smallIcon = nullptr;
     int m_dpi = 96;
-    Colour m_background;
     HBRUSH m_backgroundBrush = nullptr;
     Facade m_facade;
     std::array<RoomCell, 25> m_cells;

@@ -140,7 +140,7 @@ LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
-            if (HWND focused = GetFocus(); focused && IsChild(m_hwnd, focused))
+            if (HWND focused = FocusedChild(m_hwnd))
                 m_focus = focused;
         } else if (m_focus) {
             SetFocus(m_focus);

@@ -17,6 +17,13 @@ inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC
     RegisterClassW(&wc);
 }
 
+// The control of window that has the keyboard focus, or null. Windows gives a deactivated
+// window's focus to no one in particular; the game's windows keep it to give it back.
+inline HWND FocusedChild(HWND window) {
+    HWND focused = GetFocus();
+    return focused && IsChild(window, focused) ? focused : nullptr;
+}
+
 // The window procedure of a class whose windows are created with their owning object as the
 // creation parameter: it hands every message to Owner::OnMessage, and tells the owner its window
 // (Owner::Attach) when it is created and again, as null, once it is gone.
