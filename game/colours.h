@@ -12,6 +12,9 @@ inline constexpr Colour kCellVisiting = 0x000000; // black, while the outcome of
 inline constexpr Colour kFacade = 0xC0C0C0;       // silver
 // The main window's design background, also the colour while the first suspect is sought.
 inline constexpr Colour kBackground = 0xFFFFC0;
+// The frame around the room a keyboard player is on: neither blue, black nor silver, so it can't
+// be mistaken for a window of the building.
+inline constexpr Colour kFocusFrame = 0x0000C0;
 
 inline constexpr int Red(Colour c) {
     return static_cast<int>(c & 0xFF);

@@ -4,6 +4,7 @@
 #include "game/background_schedule.h"
 #include "game/game_view.h"
 #include "game/message_catalogue.h"
+#include "game/program_exit.h"
 #include "game/random_source.h"
 
 #include <cmath>
@@ -15,10 +16,25 @@ constexpr int kBuildingSize = 5; // columns per floor, and floors
 constexpr int kFirstVisitPay = 6;
 } // namespace
 
-Game::Game(GameView& view, MessageBoxService& messages, RandomSource& random)
+class Game::Acting {
+public:
+    explicit Acting(bool& acting)
+        : m_acting(acting) {
+        m_acting = true;
+    }
+    ~Acting() { m_acting = false; }
+    Acting(const Acting&) = delete;
+    Acting& operator=(const Acting&) = delete;
+
+private:
+    bool& m_acting;
+};
+
+Game::Game(GameView& view, MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
     : m_view(view)
     , m_messages(messages)
-    , m_random(random) {}
+    , m_random(random)
+    , m_exit(exit) {}
 
 void Game::InitializeGame() {
     m_state.MissionActive = 0;
@@ -27,6 +43,9 @@ void Game::InitializeGame() {
 }
 
 void Game::StartMission() {
+    if (!Ready())
+        return;
+    const Acting acting(m_acting);
     for (MessageKey intro : {MessageKey::msgIntro1, MessageKey::msgIntro2, MessageKey::msgIntro3,
                              MessageKey::msgIntro4, MessageKey::msgIntro5, MessageKey::msgIntro6})
         Show(intro);
@@ -41,10 +60,16 @@ void Game::StartMission() {
 }
 
 void Game::ShowCurrentScore() {
+    if (!Ready())
+        return;
+    const Acting acting(m_acting);
     Show(MessageKey::msgCurrentScore, {m_state.Reward});
 }
 
 void Game::ShowHighScore() {
+    if (!Ready())
+        return;
+    const Acting acting(m_acting);
     Show(MessageKey::msgHighScore, {m_state.HighScore});
 }
 
@@ -62,6 +87,9 @@ std::int16_t Game::DrawCoordinate() {
 }
 
 void Game::VisitRoom(int cell, int roomNumber) {
+    if (!Ready())
+        return;
+    const Acting acting(m_acting);
     if (m_state.MissionActive == 0) {
         Show(MessageKey::msgPressStart);
         return;
@@ -135,9 +163,52 @@ void Game::EndMission() {
     m_state.CaughtCount = 0;
     m_state.MissionActive = 0;
 
+    m_awaitingAnswer = true;
     m_view.ShowContinueDialog();
     m_view.SetBackground(Colours::kBackground);
     m_view.SetMainWindowEnabled(false);
+}
+
+void Game::Choose(MenuCommand command) {
+    switch (command) {
+    case MenuCommand::Start:
+        StartMission();
+        break;
+    case MenuCommand::Quit:
+        // The disabled main window takes no menu choice, not even this one: the dialog asks.
+        if (!m_awaitingAnswer)
+            m_exit.EndProgram();
+        break;
+    case MenuCommand::CurrentScore:
+        ShowCurrentScore();
+        break;
+    case MenuCommand::HighScore:
+        ShowHighScore();
+        break;
+    case MenuCommand::None:
+        break;
+    }
+}
+
+bool Game::AnswerContinue(bool yes) {
+    // Only once the last visit has finished: an answer inside it would enable the main window
+    // just before that visit disables it.
+    if (!m_awaitingAnswer || m_acting)
+        return false;
+    if (!yes) {
+        m_exit.EndProgram();
+        return true;
+    }
+    m_awaitingAnswer = false;
+    m_view.SetMainWindowEnabled(true);
+    return true;
+}
+
+bool Game::CloseMainWindow() {
+    if (m_awaitingAnswer)
+        return false;
+    m_exit.EndProgram();
+    return true;
 }
 
 void Game::Show(MessageKey key, std::initializer_list<int> values) {

@@ -2,19 +2,27 @@
 #pragma once
 
 #include "game/game_state.h"
+#include "game/menu_command.h"
 #include "game/message_key.h"
 
 #include <initializer_list>
 
 class GameView;
 class MessageBoxService;
+class ProgramExit;
 class RandomSource;
 
 // The game reaches the screen only through GameView and the player only through the message
 // box; every step that shows a text waits there until the player has pressed OK.
+//
+// One action at a time: while an action waits on a box, the platform still hands out events
+// (a screen reader's press, a posted command), and a second action run inside the first would
+// interleave two visits and could pay one catch twice. So a Start, score query or visit that
+// arrives then is ignored: it shows nothing and changes nothing. While the continue dialog waits
+// for its answer the main window is disabled, and nothing that reaches it acts either.
 class Game {
 public:
-    Game(GameView& view, MessageBoxService& messages, RandomSource& random);
+    Game(GameView& view, MessageBoxService& messages, RandomSource& random, ProgramExit& exit);
 
     // Once, when the main window loads: no mission, no high score, seed the generator.
     void InitializeGame();
@@ -27,9 +35,26 @@ public:
     // Hides the current suspect; the room is drawn before the floor.
     void DrawHidingPlace();
 
+    // A choice in the main window's menu. Quit ends the program even while a box waits.
+    void Choose(MenuCommand command);
+    // The continue dialog's answer: YES gives the main window back, NO ends the program. False
+    // when no answer is awaited, and the dialog must stay as it is.
+    bool AnswerContinue(bool yes);
+    // The player closes the main window through its frame: the program ends, unless the
+    // continue dialog waits (false: the window stays).
+    bool CloseMainWindow();
+
+    // Whether a room or a menu choice acts now: no action waits on a box and no answer is
+    // awaited. Front ends ask before they do anything of their own for an input.
+    bool Ready() const { return !m_acting && !m_awaitingAnswer; }
+    bool AwaitingAnswer() const { return m_awaitingAnswer; }
+
     const GameState& State() const { return m_state; }
 
 private:
+    // Marks an action as running for its lifetime.
+    class Acting;
+
     void Show(MessageKey key, std::initializer_list<int> values = {});
     std::int16_t DrawCoordinate();
     void Catch(int cell);
@@ -40,4 +65,7 @@ private:
     GameView& m_view;
     MessageBoxService& m_messages;
     RandomSource& m_random;
+    ProgramExit& m_exit;
+    bool m_acting = false;
+    bool m_awaitingAnswer = false;
 };

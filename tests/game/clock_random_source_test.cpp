@@ -31,7 +31,8 @@ TEST(ClockRandomSourceTest, HidingPlacesCoverExactlyTheTwentyFiveRooms) {
     RecordingView view{log};
     RecordingMessageBox box{log};
     ClockRandomSource random;
-    Game game{view, box, random};
+    RecordingExit exit{log};
+    Game game{view, box, random, exit};
     game.InitializeGame();
 
     std::array<int, 25> seen{};

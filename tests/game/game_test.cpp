@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 
 namespace {
 
@@ -51,7 +53,8 @@ protected:
     RecordingView view{log};
     RecordingMessageBox box{log};
     ScriptedRandom random{log};
-    Game game{view, box, random};
+    RecordingExit exit{log};
+    Game game{view, box, random, exit};
 };
 
 TEST_F(GameTest, StartsIdleWithAllCountersZeroAndSeedsOnceShowingNothing) {
@@ -235,6 +238,7 @@ TEST_F(GameTest, VisitsAfterTheMissionAreRefusedUntilStart) {
     random.fallback = ScriptedRandom::Middle(1);
     for (int i = 0; i < 6; ++i)
         Visit(11);
+    ASSERT_TRUE(game.AnswerContinue(true));
     log.clear();
     Visit(11);
     EXPECT_EQ(log, (EventLog{Text(MessageKey::msgPressStart)}));
@@ -260,6 +264,7 @@ TEST_F(GameTest, ScoreQueriesReportInEveryStateAndChangeNothing) {
     random.fallback = ScriptedRandom::Middle(1);
     for (int suspect = 2; suspect <= 6; ++suspect)
         LoseSuspectIn(11);
+    ASSERT_TRUE(game.AnswerContinue(true));
     log.clear();
     game.ShowCurrentScore();
     game.ShowHighScore();
@@ -303,6 +308,7 @@ TEST_F(GameTest, APoorerSecondMissionLeavesTheHighScoreAlone) {
     for (int i = 0; i < 6; ++i)
         Visit(11);
     ASSERT_EQ(game.State().HighScore, 36);
+    ASSERT_TRUE(game.AnswerContinue(true));
 
     random.QueueRoom(11);
     game.StartMission();
@@ -313,12 +319,158 @@ TEST_F(GameTest, APoorerSecondMissionLeavesTheHighScoreAlone) {
     EXPECT_EQ(game.State().HighScore, 36);
 }
 
+// One action at a time: whatever reaches the game while a box waits (a screen reader's press, a
+// posted command) is ignored. Each row's action arrives while the named box is open.
+struct WhileABoxWaits {
+    const char* name;
+    const char* box; // the text during which the action arrives
+    std::function<void(Game&)> action;
+};
+
+void PrintTo(const WhileABoxWaits& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class OneActionTest : public GameTest, public ::testing::WithParamInterface<WhileABoxWaits> {};
+
+TEST_P(OneActionTest, AnActionArrivingWhileABoxWaitsShowsAndChangesNothing) {
+    const WhileABoxWaits& row = GetParam();
+    StartWithSuspectIn(42);
+    random.QueueRoom(15);
+    bool arrived = false;
+    box.onShow = [&](const std::string& text) {
+        if (text != row.box || arrived)
+            return;
+        arrived = true;
+        const GameState before = game.State();
+        const std::size_t logged = log.size();
+        row.action(game);
+        EXPECT_EQ(log.size(), logged) << "something was shown or drawn";
+        EXPECT_EQ(std::memcmp(&before, &game.State(), sizeof before), 0);
+    };
+    Visit(42); // a catch
+    ASSERT_TRUE(arrived);
+    box.onShow = nullptr;
+
+    // The catch was paid once, and the game takes actions again once its boxes have closed.
+    EXPECT_EQ(game.State().Reward, 6);
+    EXPECT_EQ(game.State().CaughtCount, 1);
+    log.clear();
+    game.ShowCurrentScore();
+    EXPECT_EQ(log, (EventLog{"text 今のところ6万ドルだな。"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DuringACatch, OneActionTest,
+    ::testing::Values(WhileABoxWaits{"the same room again", "奴だ！\u3000ここにいやがった！",
+                                     [](Game& g) {
+                                         g.VisitRoom(CellOf(42), 42);
+                                     }},
+                      WhileABoxWaits{"another room", "君には6万ドルが支払われる。",
+                                     [](Game& g) {
+                                         g.VisitRoom(CellOf(11), 11);
+                                     }},
+                      WhileABoxWaits{"start", "奴だ！\u3000ここにいやがった！",
+                                     [](Game& g) {
+                                         g.Choose(MenuCommand::Start);
+                                     }},
+                      WhileABoxWaits{"a score", "2人目",
+                                     [](Game& g) {
+                                         g.Choose(MenuCommand::HighScore);
+                                     }},
+                      WhileABoxWaits{"the other score", "2人目",
+                                     [](Game& g) {
+                                         g.ShowCurrentScore();
+                                     }},
+                      WhileABoxWaits{"an answer nobody asked for", "2人目",
+                                     [](Game& g) {
+                                         EXPECT_FALSE(g.AnswerContinue(true));
+                                     }}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST_F(GameTest, AVisitDuringTheBriefingIsIgnoredAndTheBriefingGoesOn) {
+    game.InitializeGame();
+    random.QueueRoom(33);
+    box.onShow = [&](const std::string& text) {
+        if (text == ComposeMessage(MessageKey::msgIntro3)) {
+            game.VisitRoom(CellOf(33), 33);
+            game.StartMission();
+        }
+    };
+    log.clear();
+    game.StartMission();
+    EXPECT_EQ(Texts().size(), 7u);
+    EXPECT_EQ(game.State().MissCount, 0);
+}
+
+TEST_F(GameTest, QuitEndsTheProgramEvenWhileABoxWaits) {
+    game.InitializeGame();
+    box.onShow = [&](const std::string&) {
+        game.Choose(MenuCommand::Quit);
+    };
+    log.clear();
+    game.Choose(MenuCommand::CurrentScore);
+    EXPECT_EQ(log, (EventLog{"text 今のところ0万ドルだな。", "exit"}));
+}
+
+// While the continue dialog waits, the disabled main window takes nothing: no room, no menu
+// choice, not even Quit, and its frame does not close it.
+TEST_F(GameTest, WhileTheDialogWaitsTheMainWindowTakesNothingUntilYes) {
+    StartWithSuspectIn(11);
+    random.fallback = ScriptedRandom::Middle(1);
+    for (int i = 0; i < 6; ++i)
+        Visit(11);
+    ASSERT_TRUE(game.AwaitingAnswer());
+    ASSERT_FALSE(game.Ready());
+    log.clear();
+
+    Visit(11);
+    for (MenuCommand c : {MenuCommand::Start, MenuCommand::Quit, MenuCommand::CurrentScore,
+                          MenuCommand::HighScore, MenuCommand::None})
+        game.Choose(c);
+    EXPECT_FALSE(game.CloseMainWindow());
+    EXPECT_EQ(log, EventLog{});
+
+    EXPECT_TRUE(game.AnswerContinue(true));
+    EXPECT_EQ(log, (EventLog{"enabled"}));
+    EXPECT_TRUE(game.Ready());
+    EXPECT_FALSE(game.AnswerContinue(true)) << "a second YES has nothing to answer";
+    log.clear();
+    Visit(11);
+    EXPECT_EQ(log, (EventLog{Text(MessageKey::msgPressStart)}));
+    EXPECT_TRUE(game.CloseMainWindow());
+    EXPECT_EQ(log.back(), "exit");
+}
+
+TEST_F(GameTest, NoEndsTheProgramAndAnAnswerDuringTheLastVisitIsRefused) {
+    StartWithSuspectIn(11);
+    random.fallback = ScriptedRandom::Middle(1);
+    for (int i = 0; i < 5; ++i)
+        Visit(11);
+    // The summary is the last box of the visit that ends the mission.
+    box.onShow = [&](const std::string& text) {
+        if (text.starts_with("捕まえた人数")) {
+            EXPECT_FALSE(game.AnswerContinue(true));
+        }
+    };
+    Visit(11);
+    EXPECT_EQ(log.back(), "disabled");
+    log.clear();
+    EXPECT_TRUE(game.AnswerContinue(false));
+    EXPECT_EQ(log, (EventLog{"exit"}));
+}
+
 TEST(HidingPlaceTest, TheExtremesOfTheRandomRangeStayInsideTheBuilding) {
     EventLog log;
     RecordingView view{log};
     RecordingMessageBox box{log};
     ScriptedRandom random{log};
-    Game game{view, box, random};
+    RecordingExit exit{log};
+    Game game{view, box, random, exit};
 
     const float largestBelowOne = 1.0f - 0x1p-24f;
     random.Queue(largestBelowOne);

@@ -4,6 +4,7 @@
 #include "game/game_view.h"
 #include "game/message_box_service.h"
 #include "game/message_catalogue.h"
+#include "game/program_exit.h"
 #include "game/random_source.h"
 #include "recording_fakes.h"
 
@@ -43,6 +44,11 @@ private:
     std::mt19937& m_engine;
 };
 
+class NoExit final : public ProgramExit {
+public:
+    void EndProgram() override { FAIL() << "nothing in play ends the program"; }
+};
+
 bool Contains(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
@@ -52,7 +58,8 @@ TEST(RandomPlayTest, AHundredThousandMissionsKeepEveryRule) {
     WatchingView view;
     WatchingBox box;
     SeededRandom random(engine);
-    Game game(view, box, random);
+    NoExit exit;
+    Game game(view, box, random, exit);
     const GameState& s = game.State();
     game.InitializeGame();
 
@@ -72,6 +79,11 @@ TEST(RandomPlayTest, AHundredThousandMissionsKeepEveryRule) {
 
     while (missions < 100'000) {
         box.texts.clear();
+        if (game.AwaitingAnswer()) {
+            // The player answers YES to go on.
+            ASSERT_TRUE(game.AnswerContinue(true));
+            ASSERT_TRUE(view.windowEnabled);
+        }
         const int roll = action(engine);
         if (s.MissionActive == 0 || roll == 0) {
             // Starts come when idle, and now and then in the middle of a mission.
@@ -81,7 +93,6 @@ TEST(RandomPlayTest, AHundredThousandMissionsKeepEveryRule) {
                 continue;
             }
             game.StartMission();
-            view.windowEnabled = true; // the player answered YES
             visitsThisMission = paidThisMission = caughtThisMission = 0;
             ASSERT_EQ(box.texts.size(), 7u);
             ASSERT_EQ(box.texts.back(), "1人目");

@@ -4,18 +4,21 @@
 
 #include "game/game_view.h"
 #include "game/message_box_service.h"
+#include "game/program_exit.h"
 #include "game/random_source.h"
+#include "game/room.h"
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
 using EventLog = std::vector<std::string>;
 
-// The cell of a room: rows from the top floor down, columns from the left.
+// The cell of a room, as the game's description of the building places it.
 inline int CellOf(int room) {
-    return 5 * (5 - room % 10) + (room / 10 - 1);
+    return Room::Numbered(room).Index();
 }
 
 inline std::string Hex(Colour c) {
@@ -41,11 +44,27 @@ private:
     EventLog& m_log;
 };
 
+// onShow, if set, runs while the box is open: what else reaches the game before OK.
 class RecordingMessageBox final : public MessageBoxService {
 public:
     explicit RecordingMessageBox(EventLog& log)
         : m_log(log) {}
-    void Show(const std::string& text) override { m_log.push_back("text " + text); }
+    void Show(const std::string& text) override {
+        m_log.push_back("text " + text);
+        if (onShow)
+            onShow(text);
+    }
+    std::function<void(const std::string&)> onShow;
+
+private:
+    EventLog& m_log;
+};
+
+class RecordingExit final : public ProgramExit {
+public:
+    explicit RecordingExit(EventLog& log)
+        : m_log(log) {}
+    void EndProgram() override { m_log.push_back("exit"); }
 
 private:
     EventLog& m_log;

@@ -1,0 +1,246 @@
+// The description of the screen that every front end builds its windows from: the building's
+// rooms and their places, the keyboard's walls, both windows' layouts and captions, the one
+// twips-to-pixel rule and the dialog's growth for a larger font. Values typed from the plan.
+#include "game/continue_dialog.h"
+#include "game/focus_frame.h"
+#include "game/game_state.h"
+#include "game/main_window.h"
+#include "game/room.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+bool operator==(const TwipsRect& a, const TwipsRect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+struct RoomRow {
+    int index;
+    int column;
+    int floor;
+    const char* caption;
+    TwipsRect place;
+    const char* name;
+};
+
+class RoomTest : public ::testing::TestWithParam<RoomRow> {};
+
+TEST_P(RoomTest, IndexColumnFloorNumberAndPlaceAgree) {
+    const RoomRow& row = GetParam();
+    const Room room = Room::AtIndex(row.index);
+    EXPECT_EQ(room.Column(), row.column);
+    EXPECT_EQ(room.Floor(), row.floor);
+    EXPECT_EQ(room.Caption(), row.caption);
+    EXPECT_EQ(room.Number(), std::stoi(row.caption));
+    EXPECT_EQ(room.TabPosition(), row.index + 1);
+    EXPECT_TRUE(room.Place() == row.place);
+    EXPECT_EQ(room.AccessibleName(), row.name);
+    EXPECT_EQ(Room::At(row.column, row.floor), room);
+    EXPECT_EQ(Room::Numbered(room.Number()).Index(), row.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ThePlanOfTheBuilding, RoomTest,
+    ::testing::Values(RoomRow{0, 1, 5, "15", {960, 1080, 375, 495}, "15号室 1列目 5階"},
+                      RoomRow{4, 5, 5, "55", {3360, 1080, 375, 495}, "55号室 5列目 5階"},
+                      RoomRow{6, 2, 4, "24", {1560, 1800, 375, 495}, "24号室 2列目 4階"},
+                      RoomRow{12, 3, 3, "33", {2160, 2520, 375, 495}, "33号室 3列目 3階"},
+                      RoomRow{17, 3, 2, "32", {2160, 3240, 375, 495}, "32号室 3列目 2階"},
+                      RoomRow{18, 4, 2, "42", {2760, 3240, 375, 495}, "42号室 4列目 2階"},
+                      RoomRow{20, 1, 1, "11", {960, 3960, 375, 495}, "11号室 1列目 1階"},
+                      RoomRow{24, 5, 1, "51", {3360, 3960, 375, 495}, "51号室 5列目 1階"}));
+
+TEST(RoomTest, EveryCellIsOneRoomAndNothingOutsideTheBuildingIsARoom) {
+    for (int index = 0; index < Room::kCount; ++index)
+        EXPECT_EQ(Room::Numbered(Room::AtIndex(index).Number()).Index(), index);
+    for (int bad : {-1, 25})
+        EXPECT_THROW(Room::AtIndex(bad), std::out_of_range);
+    for (int bad : {0, 10, 16, 60, 105})
+        EXPECT_THROW(Room::Numbered(bad), std::out_of_range) << bad;
+}
+
+struct StepRow {
+    int from;
+    const char* key;
+    int to;
+};
+
+class KeyStepTest : public ::testing::TestWithParam<StepRow> {};
+
+TEST_P(KeyStepTest, ArrowsMoveByColumnAndFloorAndStopAtTheWallsTabWalksTheCells) {
+    const StepRow& row = GetParam();
+    const Room from = Room::Numbered(row.from);
+    const std::string key = row.key;
+    const Room to = key == "left"    ? from.Neighbour(Arrow::Left)
+                    : key == "right" ? from.Neighbour(Arrow::Right)
+                    : key == "up"    ? from.Neighbour(Arrow::Up)
+                    : key == "down"  ? from.Neighbour(Arrow::Down)
+                    : key == "tab"   ? from.NextInTabOrder(false)
+                                     : from.NextInTabOrder(true);
+    EXPECT_EQ(to.Number(), row.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(WallsAndCorners, KeyStepTest,
+                         ::testing::Values(StepRow{15, "up", 15}, StepRow{15, "left", 15},
+                                           StepRow{15, "right", 25}, StepRow{15, "down", 14},
+                                           StepRow{51, "down", 51}, StepRow{51, "right", 51},
+                                           StepRow{51, "up", 52}, StepRow{51, "left", 41},
+                                           StepRow{13, "left", 13}, StepRow{35, "up", 35},
+                                           StepRow{33, "up", 34}, StepRow{55, "tab", 14},
+                                           StepRow{51, "tab", 15}, StepRow{15, "shift+tab", 51},
+                                           StepRow{14, "shift+tab", 55}));
+
+TEST(MainWindowTest, CaptionClientAreaFacadeAndMenuAsDrawn) {
+    EXPECT_STREQ(MainWindow::kCaption, "Quv");
+    EXPECT_EQ(Pixels(MainWindow::kClientSize, 96), (PixelSize{313, 329}));
+    EXPECT_EQ(Pixels(MainWindow::kFacade, 96), (PixelRect{48, 48, 217, 281}));
+
+    std::string menu;
+    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
+        menu += std::string(item.parent) + ">" + item.control + ":" + item.caption + " ";
+        EXPECT_EQ(std::string(item.caption).find('&'), std::string::npos);
+    }
+    EXPECT_EQ(menu, ">S:スタート >E:終了 >SC:スコア SC>GSC:現在のスコア SC>HSC:ハイスコア ");
+    const auto commandOf = [](const char* control) {
+        for (const MainWindow::MenuItem& item : MainWindow::Menu())
+            if (std::string(item.control) == control)
+                return item.command;
+        throw std::invalid_argument(control);
+    };
+    EXPECT_EQ(commandOf("S"), MenuCommand::Start);
+    EXPECT_EQ(commandOf("E"), MenuCommand::Quit);
+    EXPECT_EQ(commandOf("SC"), MenuCommand::None);
+    EXPECT_EQ(commandOf("GSC"), MenuCommand::CurrentScore);
+    EXPECT_EQ(commandOf("HSC"), MenuCommand::HighScore);
+}
+
+TEST(MainWindowTest, TheDescriptionNamesTheSuspectSoughtOnlyWhileAMissionRuns) {
+    GameState s;
+    EXPECT_EQ(MainWindow::Description(s), "");
+    s.MissionActive = 1;
+    s.SuspectNo = 2;
+    EXPECT_EQ(MainWindow::Description(s), "2人目");
+    s.MissionActive = 0;
+    s.SuspectNo = 1; // as a mission leaves it
+    EXPECT_EQ(MainWindow::Description(s), "");
+}
+
+TEST(ContinueDialogTest, CaptionsAndPlacesAsDrawnInTabOrder) {
+    EXPECT_STREQ(ContinueDialog::kCaption, "Quv");
+    EXPECT_EQ(ContinueDialog::ClientSize(96, 1.0), (PixelSize{170, 64}));
+    std::string controls;
+    int tab = 0;
+    for (const ContinueDialog::Control& c : ContinueDialog::Controls()) {
+        const PixelRect p = ContinueDialog::Place(c, 96, 1.0);
+        controls += std::string(c.name) + ":" + c.caption + "@" + std::to_string(p.left) + "," +
+                    std::to_string(p.top) + "," + std::to_string(p.width) + "x" +
+                    std::to_string(p.height) + " ";
+        EXPECT_EQ(c.tabOrder, tab++);
+    }
+    EXPECT_EQ(controls, "Label1:ゲーム、続けるか？@8,8,105x17 Command1:ＹＥＳ@8,32,73x25 "
+                        "Command2:ＮＯ@88,32,73x25 ");
+}
+
+struct PixelRow {
+    int twips;
+    int dpi;
+    double growth;
+    int pixels;
+};
+
+class PixelsTest : public ::testing::TestWithParam<PixelRow> {};
+
+TEST_P(PixelsTest, TheNearestPixelHalvesUp) {
+    const PixelRow& row = GetParam();
+    EXPECT_EQ(Pixels(row.twips, row.dpi, row.growth), row.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtEachResolution, PixelsTest,
+    ::testing::Values(PixelRow{4695, 96, 1.0, 313}, PixelRow{4695, 144, 1.0, 470}, // 469.5
+                      PixelRow{4935, 120, 1.0, 411},                               // 411.25
+                      PixelRow{375, 120, 1.0, 31}, PixelRow{495, 144, 1.0, 50},    // 31.25, 49.5
+                      PixelRow{15, 144, 1.0, 2}, PixelRow{30, 144, 1.0, 3},
+                      PixelRow{960, 192, 1.0, 128}, PixelRow{2550, 96, 1.5, 255},
+                      PixelRow{375, 96, 1.2, 30}, PixelRow{0, 144, 2.0, 0}));
+
+// Whatever the font asks for, the grown dialog gives it: never a pixel short, at any resolution.
+TEST(ContinueDialogTest, TheGrownDialogFitsEveryCaptionItWasGrownFor) {
+    for (int dpi : {96, 120, 144, 192}) {
+        for (int need = 1; need <= 600; need += 7) {
+            const PixelSize question{need, need / 6};
+            const PixelSize button{need / 3, need / 5};
+            const double growth = ContinueDialog::Growth(question, button, dpi);
+            const PixelRect q = ContinueDialog::QuestionPlace(need, dpi, growth);
+            const PixelRect yes = ContinueDialog::Place(ContinueDialog::kYes, dpi, growth);
+            const PixelRect no = ContinueDialog::Place(ContinueDialog::kNo, dpi, growth);
+            const PixelSize client = ContinueDialog::ClientSize(dpi, growth);
+            ASSERT_GE(q.width, question.width) << dpi << " dpi, " << need;
+            ASSERT_GE(q.height, question.height) << dpi << " dpi, " << need;
+            ASSERT_GE(yes.width, button.width) << dpi << " dpi, " << need;
+            ASSERT_GE(yes.height, button.height) << dpi << " dpi, " << need;
+            ASSERT_EQ(no.width, yes.width);
+            ASSERT_LE(q.Right(), client.width - q.left) << "the question keeps its right margin";
+            ASSERT_LE(no.Right(), client.width);
+            ASSERT_LE(yes.Bottom(), client.height);
+        }
+    }
+}
+
+struct GrowthRow {
+    const char* name;
+    PixelSize question;
+    PixelSize button;
+    int dpi;
+    double growth;
+};
+
+class GrowthTest : public ::testing::TestWithParam<GrowthRow> {};
+
+TEST_P(GrowthTest, WhicheverCaptionNeedsMostDecides) {
+    const GrowthRow& row = GetParam();
+    EXPECT_NEAR(ContinueDialog::Growth(row.question, row.button, row.dpi), row.growth, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, GrowthTest,
+    ::testing::Values(GrowthRow{"a_small_font_keeps_the_layout", {100, 12}, {40, 20}, 96, 1.0},
+                      GrowthRow{
+                          "the_question_widens_before_it_grows", {154, 17}, {73, 25}, 96, 1.0},
+                      GrowthRow{"a_wide_question", {231, 17}, {73, 25}, 96, 1.5},
+                      GrowthRow{"a_tall_question", {100, 34}, {73, 25}, 96, 2.0},
+                      GrowthRow{"a_wide_caption", {100, 17}, {146, 25}, 96, 2.0},
+                      GrowthRow{"a_tall_caption", {100, 17}, {73, 30}, 96, 1.2},
+                      GrowthRow{"the_same_font_at_144_dpi", {231, 25}, {109, 37}, 144, 1.0},
+                      GrowthRow{"text_at_150_percent_at_144_dpi", {300, 38}, {110, 57}, 144, 1.52}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FocusFrameTest, ShownForTheKeyboardOrWhenTheSystemAsksAroundAFocusedRoomOnly) {
+    FocusFrame frame;
+    EXPECT_FALSE(frame.Shown(true));
+    EXPECT_TRUE(frame.Shown(true, true));
+    frame.KeyboardUsed();
+    EXPECT_TRUE(frame.Shown(true));
+    EXPECT_FALSE(frame.Shown(false, true));
+    frame.MouseUsed();
+    EXPECT_FALSE(frame.Shown(true));
+}
+
+TEST(FocusFrameTest, TheSidesLeaveAGapAndFollowTheResolution) {
+    // At 96 dpi: 1 px of facade, then 2 px of frame.
+    const auto at96 = FocusFrame::Sides({64, 72, 25, 33}, 96);
+    EXPECT_EQ(at96[0], (PixelRect{61, 69, 31, 2}));
+    EXPECT_EQ(at96[1], (PixelRect{61, 106, 31, 2}));
+    EXPECT_EQ(at96[2], (PixelRect{61, 69, 2, 39}));
+    EXPECT_EQ(at96[3], (PixelRect{90, 69, 2, 39}));
+    // At 144 dpi: 2 px of facade, then 3 px of frame.
+    const auto at144 = FocusFrame::Sides({96, 108, 38, 50}, 144);
+    EXPECT_EQ(at144[0], (PixelRect{91, 103, 48, 3}));
+    EXPECT_EQ(at144[3], (PixelRect{136, 103, 3, 60}));
+}
+
+} // namespace
