@@ -58,15 +58,12 @@ LRESULT CALLBACK BoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Pump(Form1& window) {
+void Pump(Program& program) {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT)
-            continue; // a window closed by a test leaves one; the next box would end at once
-        if (!window.PreTranslate(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+            continue; // a program ended by a test leaves one; the next box would end at once
+        program.Dispatch(msg);
     }
 }
 
@@ -84,15 +81,14 @@ POINT CentreOf(HWND window) {
 }
 
 Win32Rig::Win32Rig() {
-    box.SetOwner([this] { return window.GameWindow(); });
-    if (!window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL))
+    if (!program.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL))
         throw std::runtime_error("no main window");
     SetForegroundWindow(Main());
-    Pump(window);
+    Pump(program);
 }
 
 Win32Rig::~Win32Rig() {
-    Pump(window);
+    Pump(program);
 }
 
 void Win32Rig::ClickRoom(int room) {
@@ -100,12 +96,12 @@ void Win32Rig::ClickRoom(int room) {
     const POINT c = CentreOf(cell);
     PostMessageW(cell, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
     PostMessageW(cell, WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
-    Pump(window);
+    Pump(program);
 }
 
-void Win32Rig::Choose(UINT item) {
-    PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(item, 0), 0);
-    Pump(window);
+void Win32Rig::Choose(MenuCommand command) {
+    PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(Form1::CommandId(command), 0), 0);
+    Pump(program);
 }
 
 void Win32Rig::Key(WPARAM key, bool repeat) {
@@ -113,12 +109,12 @@ void Win32Rig::Key(WPARAM key, bool repeat) {
     const LPARAM down = 1 | (repeat ? LPARAM{1} << 30 : 0);
     PostMessageW(target, WM_KEYDOWN, key, down);
     PostMessageW(target, WM_KEYUP, key, 1 | LPARAM{3} << 30);
-    Pump(window);
+    Pump(program);
 }
 
 void Win32Rig::PlayPerfectMission() {
     random.fallback = ScriptedRandom::Middle(1);
-    Choose(Form1::S);
+    Choose(MenuCommand::Start);
     for (int i = 0; i < 6; ++i)
         ClickRoom(11);
 }
