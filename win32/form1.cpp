@@ -112,6 +112,10 @@ bool Form1::PreTranslate(MSG& msg) {
     return dialog && dialog->PreTranslate(msg);
 }
 
+bool Form1::TakesInput() const {
+    return IsWindowEnabled(m_hwnd) && m_game.Ready();
+}
+
 void Form1::OnCommand(UINT id) {
     for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
         if (item.command != MenuCommand::None && CommandId(item.command) == id) {
@@ -135,11 +139,13 @@ void Form1::FocusCell(int index) {
 }
 
 void Form1::StepFrom(const RoomCell& cell, Arrow arrow) {
-    FocusCell(cell.TheRoom().Neighbour(arrow).Index());
+    if (TakesInput())
+        FocusCell(cell.TheRoom().Neighbour(arrow).Index());
 }
 
 void Form1::TabFrom(const RoomCell& cell, bool backwards) {
-    FocusCell(cell.TheRoom().NextInTabOrder(backwards).Index());
+    if (TakesInput())
+        FocusCell(cell.TheRoom().NextInTabOrder(backwards).Index());
 }
 
 void Form1::InputSeen(bool keyboard) {
@@ -211,6 +217,10 @@ void Form1::ShowContinueDialog() {
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
+        // A disabled window still gets what is posted or sent to it: a screen reader's press on
+        // a room, its action on a menu item.
+        if (!TakesInput())
+            return 0;
         const UINT id = LOWORD(wParam);
         if (lParam == 0)
             OnCommand(id);
@@ -219,6 +229,16 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Visit(static_cast<int>(id) - kFirstCellId);
         return 0;
     }
+    case WM_ENABLE:
+        // Disabling a window leaves its children enabled: the cells go with it, so that screen
+        // readers find them unavailable. The room that had the focus gets it back.
+        if (!wParam) {
+            if (HWND focused = FocusedChild(m_hwnd))
+                m_focus = focused;
+        }
+        for (const RoomCell& cell : m_cells)
+            EnableWindow(cell.Handle(), static_cast<BOOL>(wParam));
+        return 0;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const int index = static_cast<int>(item->CtlID) - kFirstCellId;
@@ -254,7 +274,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CLOSE:
         // Under a box, or behind the continue dialog, the window stays.
-        if (IsWindowEnabled(m_hwnd))
+        if (TakesInput())
             m_game.CloseMainWindow();
         return 0;
     case WM_DPICHANGED:

@@ -19,7 +19,9 @@ class ProgramExit;
 
 // Owns the one Game (and so the one GameState) of the process. It only wires: a click on cell i
 // (or Enter, Space or a screen reader's press on it) becomes VisitRoom(i, caption) and a menu
-// choice one call into the game.
+// choice one call into the game. While the window is disabled (under a message box, or behind
+// the continue dialog) nothing that still reaches it acts: not a posted click or command, not
+// a screen reader's press, and its cells are disabled with it.
 class Form1 final : public GameView, private RoomCell::Listener {
 public:
     // The menu's command identifiers follow the game's menu commands.
@@ -62,6 +64,8 @@ private:
     void BuildMenu();
     void BuildBuilding(HINSTANCE instance);
     void Layout(int dpi);
+    // Whether an input may act now, or must be dropped as though it never came.
+    bool TakesInput() const;
     void OnCommand(UINT id);
     void Visit(int index);
     void FocusCell(int index);

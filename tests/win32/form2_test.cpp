@@ -102,6 +102,8 @@ struct Answer {
 };
 class AnswerTest : public ::testing::TestWithParam<Answer> {};
 
+// Nothing else acts: not what still reaches the disabled main window, a screen reader's press
+// on a room or its action on a menu item. Until answered, the rooms are unavailable.
 TEST_P(AnswerTest, OnlyTheButtonsAndTheFrameAnswer) {
     DialogRig rig;
     ASSERT_NE(rig.dialog, nullptr);
@@ -109,7 +111,9 @@ TEST_P(AnswerTest, OnlyTheButtonsAndTheFrameAnswer) {
     Pump(rig.program);
     EXPECT_EQ(rig.window.ContinueDialog() == nullptr, GetParam().answeredYes);
     EXPECT_EQ(IsWindowEnabled(rig.Main()) != FALSE, GetParam().answeredYes);
+    EXPECT_EQ(Unavailable(rig.CellOfRoom(11)), !GetParam().answeredYes);
     EXPECT_EQ(rig.Ended(), GetParam().ends);
+    EXPECT_TRUE(rig.watcher.boxes.empty());
 }
 INSTANTIATE_TEST_SUITE_P(
     Dialog, AnswerTest,
@@ -132,5 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
                false, true},
         Answer{"SpaceOnYes", [](DialogRig& r) { r.Key(VK_SPACE); }, true, false},
         Answer{"HeldEnterFromTheLastBox", [](DialogRig& r) { r.Key(VK_RETURN, true); }, false,
+               false},
+        Answer{"PressOnARoom", [](DialogRig& r) { r.PressRoom(11); }, false, false},
+        Answer{"Start", [](DialogRig& r) { r.PostCommand(MenuCommand::Start); }, false, false},
+        Answer{"Quit", [](DialogRig& r) { r.PostCommand(MenuCommand::Quit); }, false, false},
+        Answer{"CurrentScore", [](DialogRig& r) { r.PostCommand(MenuCommand::CurrentScore); },
+               false, false},
+        Answer{"HighScore", [](DialogRig& r) { r.PostCommand(MenuCommand::HighScore); }, false,
                false}),
     [](const ::testing::TestParamInfo<Answer>& info) { return std::string(info.param.name); });

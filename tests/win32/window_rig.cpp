@@ -80,6 +80,55 @@ POINT CentreOf(HWND window) {
     return POINT{r.right / 2, r.bottom / 2};
 }
 
+namespace {
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+std::wstring Take(BSTR text) {
+    std::wstring taken(text ? text : L"");
+    SysFreeString(text);
+    return taken;
+}
+} // namespace
+
+Accessible::Accessible(HWND window) {
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        throw std::runtime_error("no accessible object");
+}
+
+Accessible::~Accessible() {
+    object->Release();
+}
+
+std::wstring Accessible::Name() const {
+    BSTR name = nullptr;
+    object->get_accName(Self(), &name);
+    return Take(name);
+}
+
+std::wstring Accessible::Description() const {
+    BSTR description = nullptr;
+    object->get_accDescription(Self(), &description);
+    return Take(description);
+}
+
+LONG Accessible::State() const {
+    VARIANT state;
+    VariantInit(&state);
+    object->get_accState(Self(), &state);
+    return state.vt == VT_I4 ? state.lVal : 0;
+}
+
+bool Unavailable(HWND window) {
+    return Accessible(window).State() & STATE_SYSTEM_UNAVAILABLE;
+}
+
 Win32Rig::Win32Rig() {
     if (!program.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL))
         throw std::runtime_error("no main window");
@@ -100,8 +149,16 @@ void Win32Rig::ClickRoom(int room) {
 }
 
 void Win32Rig::Choose(MenuCommand command) {
-    PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(Form1::CommandId(command), 0), 0);
+    PostCommand(command);
     Pump(program);
+}
+
+void Win32Rig::PostCommand(MenuCommand command) {
+    PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(Form1::CommandId(command), 0), 0);
+}
+
+void Win32Rig::PressRoom(int room) {
+    Accessible(CellOfRoom(room)).object->accDoDefaultAction(Self());
 }
 
 void Win32Rig::Key(WPARAM key, bool repeat) {

@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -47,6 +49,19 @@ void Pump(Program& program);
 Colour PixelOf(HWND window, POINT at);
 POINT CentreOf(HWND window);
 
+// What a screen reader reads of a window's client area.
+struct Accessible {
+    explicit Accessible(HWND window);
+    ~Accessible();
+    Accessible(const Accessible&) = delete;
+    Accessible& operator=(const Accessible&) = delete;
+    std::wstring Name() const;
+    std::wstring Description() const;
+    LONG State() const;
+    IAccessible* object = nullptr;
+};
+bool Unavailable(HWND window);
+
 struct Win32Rig {
     Win32Rig();
     ~Win32Rig();
@@ -62,6 +77,10 @@ struct Win32Rig {
     void ClickRoom(int room);
     // A menu choice, as the menu sends it.
     void Choose(MenuCommand command);
+    // Posted only, for whatever loop runs next to hand out: a menu choice, and a screen reader's
+    // press on a room (its accessible default action).
+    void PostCommand(MenuCommand command);
+    void PressRoom(int room);
     // A key pressed (and released) on the window that has the focus; repeat: as auto-repeat.
     void Key(WPARAM key, bool repeat = false);
     // Plays a whole mission in which every suspect hides in room 11 and is caught at once.
