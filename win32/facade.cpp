@@ -3,6 +3,8 @@
 
 #include "game/colours.h"
 #include "game/focus_frame.h"
+#include "game/main_window.h"
+#include "win32/wide_text.h"
 #include "win32/window_class.h"
 
 namespace {
@@ -11,9 +13,11 @@ const wchar_t kClassName[] = L"QuvFacade";
 
 void Facade::Create(HWND parent, HINSTANCE instance) {
     RegisterWindowClass(instance, kClassName, RouteToOwner<Facade>);
-    // Clipped by its siblings: the cells lie above it and it never paints over them.
-    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                    nullptr, instance, this);
+    // Clipped by its siblings: the cells lie above it and it never paints over them. Its text is
+    // never drawn; it is what a screen reader calls it.
+    CreateWindowExW(0, kClassName, Widen(MainWindow::kFacadeName).c_str(),
+                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr, instance,
+                    this);
 }
 
 void Facade::SetMark(const PixelRect& around, int dpi) {

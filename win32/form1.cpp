@@ -2,6 +2,7 @@
 #include "win32/form1.h"
 
 #include "game/main_window.h"
+#include "win32/client_accessible.h"
 #include "win32/dpi.h"
 #include "win32/form2.h"
 #include "win32/wide_text.h"
@@ -71,6 +72,7 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
 
     // The window's load: before the player can do anything.
     m_game.InitializeGame();
+    m_announced = Description();
     ShowWindow(m_hwnd, showCommand);
     UpdateWindow(m_hwnd);
     return true;
@@ -136,6 +138,19 @@ void Form1::Visit(int index) {
 void Form1::FocusCell(int index) {
     m_focus = Cell(index).Handle();
     SetFocus(m_focus);
+}
+
+std::wstring Form1::Description() const {
+    return Widen(MainWindow::Description(m_game.State()));
+}
+
+void Form1::AnnounceDescription() {
+    // A screen reader that shows the building's description learns that it has changed.
+    const std::wstring now = Description();
+    if (now == m_announced)
+        return;
+    m_announced = now;
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form1::StepFrom(const RoomCell& cell, Arrow arrow) {
@@ -227,6 +242,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         else if (HIWORD(wParam) == BN_CLICKED && id >= kFirstCellId &&
                  id < kFirstCellId + Room::kCount)
             Visit(static_cast<int>(id) - kFirstCellId);
+        AnnounceDescription();
         return 0;
     }
     case WM_ENABLE:
@@ -239,6 +255,12 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         for (const RoomCell& cell : m_cells)
             EnableWindow(cell.Handle(), static_cast<BOOL>(wParam));
         return 0;
+    case WM_GETOBJECT:
+        if (const auto answer = ClientAccessible::Answer(
+                m_hwnd, wParam, lParam,
+                {Widen(MainWindow::kBuildingName), [this] { return Description(); }, false}))
+            return *answer;
+        break;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const int index = static_cast<int>(item->CtlID) - kFirstCellId;

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class Form2;
 class ProgramExit;
@@ -69,6 +70,8 @@ private:
     void OnCommand(UINT id);
     void Visit(int index);
     void FocusCell(int index);
+    std::wstring Description() const;
+    void AnnounceDescription();
     void StepFrom(const RoomCell& cell, Arrow arrow) override;
     void TabFrom(const RoomCell& cell, bool backwards) override;
     void InputSeen(bool keyboard) override;
@@ -88,6 +91,8 @@ private:
     std::unique_ptr<Form2> m_dialog;
     FocusFrame m_frame;
     int m_lastVisited = -1;
+    // What screen readers were last told the window describes.
+    std::wstring m_announced;
     // The room that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
 };

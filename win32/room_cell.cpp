@@ -1,7 +1,7 @@
 // RoomCell: one window of the building; its caption is the room number, never readable.
 #include "win32/room_cell.h"
 
-#include "win32/room_accessible.h"
+#include "win32/client_accessible.h"
 #include "win32/wide_text.h"
 
 #include <commctrl.h>
@@ -81,8 +81,10 @@ LRESULT CALLBACK RoomCell::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_BUTTON;
     case WM_GETOBJECT:
-        return RoomAccessible::Answer(hwnd, wParam, lParam,
-                                      Widen(self->TheRoom().AccessibleName()));
+        if (const auto answer = ClientAccessible::Answer(
+                hwnd, wParam, lParam, {Widen(self->TheRoom().AccessibleName()), {}, true}))
+            return *answer;
+        break;
     case WM_KEYDOWN:
         self->m_listener->InputSeen(true);
         if (self->OnKey(wParam, lParam))

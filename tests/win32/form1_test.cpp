@@ -361,6 +361,39 @@ TEST(Form1Test, AScreenReaderFindsEachRoomAsANamedPushButtonThatVisits) {
     EXPECT_EQ(rig.window.Cell(CellOf(32)).RoomNumber(), 32);
 }
 
+namespace {
+int g_descriptionChanges = 0; // a win event procedure is a plain function
+void CALLBACK CountChange(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD, DWORD) {
+    g_descriptionChanges += object == OBJID_CLIENT;
+}
+} // namespace
+
+// What the background's colour tells a sighted player, a screen reader reads as the building's
+// description, from the one object it holds, and hears of each change.
+TEST(Form1Test, TheBuildingDescribesTheSuspectSoughtToAScreenReader) {
+    Win32Rig rig;
+    const Accessible building(rig.Main());
+    EXPECT_EQ(building.Name(), Widen(MainWindow::kBuildingName));
+    EXPECT_EQ(building.Description(), L"");
+    g_descriptionChanges = 0;
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                        CountChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    rig.random.fallback = ScriptedRandom::Middle(1);
+    rig.Choose(MenuCommand::Start);
+    rig.ClickRoom(11);
+    rig.ClickRoom(12); // a miss: the same suspect
+    EXPECT_EQ(rig.window.State().SuspectNo, 2);
+    EXPECT_EQ(building.Description(), Widen(MainWindow::Description(rig.window.State())));
+    EXPECT_NE(building.Description(), L"");
+    for (int catches = 2; catches <= 6; ++catches)
+        rig.ClickRoom(11);
+    EXPECT_EQ(building.Description(), L"");
+    Pump(rig.program);
+    UnhookWinEvent(hook);
+    EXPECT_EQ(g_descriptionChanges, 1 + 5 + 1); // the start, each next suspect, the end
+}
+
 // While a box of a catch is open, a screen reader's press on the room and its action on every
 // menu item still reach the window; none acts, so the catch is paid once.
 TEST(Form1Test, NothingThatReachesTheWindowDuringABoxActs) {
