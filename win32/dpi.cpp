@@ -55,6 +55,14 @@ void SizeClientArea(HWND window, PixelSize client, int dpi) {
                  frame.bottom - frame.top + dy, kFlags);
 }
 
+int SystemMetric(int index, int dpi) {
+    using MetricsFn = int(WINAPI*)(int, UINT);
+    static const auto metricsForDpi = User32<MetricsFn>("GetSystemMetricsForDpi");
+    if (metricsForDpi)
+        return metricsForDpi(index, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+}
+
 HFONT CreateUiFont(int dpi) {
     using ParametersFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
     static const auto parametersForDpi = User32<ParametersFn>("SystemParametersInfoForDpi");

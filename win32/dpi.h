@@ -10,6 +10,8 @@ int WindowDpi(HWND window);
 // Sizes a top-level window so that its client area is client at dpi, below its menu bar if it
 // has one, whatever its frame takes.
 void SizeClientArea(HWND window, PixelSize client, int dpi);
+// A system metric (GetSystemMetrics) at dpi.
+int SystemMetric(int index, int dpi);
 // The system's font for message boxes and dialogs, at dpi; the caller deletes it.
 HFONT CreateUiFont(int dpi);
 // Puts a child window at r, in its parent's client coordinates.

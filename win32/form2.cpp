@@ -6,6 +6,8 @@
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
+#include <algorithm>
+
 namespace {
 const wchar_t kClassName[] = L"QuvForm2";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -26,6 +28,14 @@ PixelSize TextSize(HWND control, HFONT font) {
     return {size.cx, size.cy};
 }
 
+// What a push button needs for its caption in its font at dpi: on each side of the text its
+// raised edge and, inside that, the focus rectangle with a pixel's gap to the text.
+PixelSize ButtonNeeds(HWND button, HFONT font, int dpi) {
+    const PixelSize text = TextSize(button, font);
+    const int x = SystemMetric(SM_CXEDGE, dpi) + SystemMetric(SM_CXFOCUSBORDER, dpi) + 1;
+    const int y = SystemMetric(SM_CYEDGE, dpi) + SystemMetric(SM_CYFOCUSBORDER, dpi) + 1;
+    return {text.width + 2 * x, text.height + 2 * y};
+}
 } // namespace
 
 Form2::Form2(Game& game, HWND mainWindow)
@@ -80,10 +90,16 @@ void Form2::Layout(int dpi) {
     if (previous)
         DeleteObject(previous);
 
-    // The question may widen into the free space on its right, for a font wider than the one
-    // the layout was drawn for.
+    // The whole dialog grows for a font larger than the one it was drawn for.
     const PixelSize question = TextSize(Item(ContinueDialog::kQuestion), m_font);
-    const double growth = 1.0;
+    PixelSize button{};
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        if (control.kind != Kind::Button)
+            continue;
+        const PixelSize needs = ButtonNeeds(Item(control), m_font, dpi);
+        button = {std::max(button.width, needs.width), std::max(button.height, needs.height)};
+    }
+    const double growth = ContinueDialog::Growth(question, button, dpi);
     SizeClientArea(m_hwnd, ContinueDialog::ClientSize(dpi, growth), dpi);
     for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
         PlaceChild(Item(control), control.kind == Kind::Label
@@ -143,6 +159,11 @@ LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         MoveToSuggested(m_hwnd, lParam);
         Layout(HIWORD(wParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        // The system's text size, which sets the size of its fonts.
+        if (wParam == SPI_SETNONCLIENTMETRICS)
+            Layout(m_dpi);
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
     default:
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }

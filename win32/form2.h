@@ -11,7 +11,8 @@ class Game;
 // ends the program; Escape does nothing. Enter presses the focused button, as in every Windows
 // dialog, but only a fresh press: a key still held from closing the last box answers nothing.
 // The dialog is owned by the main window, so it stays above it and minimises with it, and it
-// stays enabled while its owner is disabled.
+// stays enabled while its owner is disabled. It grows with the system's text size, and lays
+// itself out again when that or its monitor's DPI changes while it is open.
 class Form2 {
 public:
     Form2(Game& game, HWND mainWindow);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 RECT PlaceOf(HWND child) {
     RECT r;
@@ -18,6 +20,43 @@ std::wstring Caption(HWND window) {
     GetWindowTextW(window, text, 64);
     return text;
 }
+
+RECT ClientRectOf(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    return r;
+}
+
+// The system's text size at 150 % while it lives: the message font, which dialogs use, half as
+// large again. Set for this session only, never in the prefix's registry; Wine then tells no
+// window, so the windows of this thread are told as the system tells them.
+class LargerText {
+public:
+    LargerText() {
+        m_saved.cbSize = sizeof m_saved;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, m_saved.cbSize, &m_saved, 0);
+        NONCLIENTMETRICSW larger = m_saved;
+        larger.lfMessageFont.lfHeight = MulDiv(m_saved.lfMessageFont.lfHeight, 3, 2);
+        Set(larger);
+    }
+    ~LargerText() { Set(m_saved); }
+    LargerText(const LargerText&) = delete;
+    LargerText& operator=(const LargerText&) = delete;
+    LONG FontHeight() const { return MulDiv(m_saved.lfMessageFont.lfHeight, 3, 2); }
+
+private:
+    static void Set(NONCLIENTMETRICSW metrics) {
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+        EnumThreadWindows(GetCurrentThreadId(), Tell, 0);
+    }
+    static BOOL CALLBACK Tell(HWND window, LPARAM) {
+        SendMessageW(window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                     reinterpret_cast<LPARAM>(L"WindowMetrics"));
+        return TRUE;
+    }
+
+    NONCLIENTMETRICSW m_saved{};
+};
 
 struct DialogRig : Win32Rig {
     DialogRig() {
@@ -145,3 +184,54 @@ INSTANTIATE_TEST_SUITE_P(
         Answer{"HighScore", [](DialogRig& r) { r.PostCommand(MenuCommand::HighScore); }, false,
                false}),
     [](const ::testing::TestParamInfo<Answer>& info) { return std::string(info.param.name); });
+
+class TextSizeTest : public ::testing::TestWithParam<bool> {};
+
+// At a text size of 150 %, opened so or changed while open, the dialog shows each control's whole
+// text on one line, a button's inside the edges it draws, and no control covers another.
+TEST_P(TextSizeTest, TheDialogGrowsToShowTheWholeQuestionAndBothButtons) {
+    const bool changedWhileOpen = GetParam();
+    std::optional<LargerText> larger;
+    if (!changedWhileOpen)
+        larger.emplace();
+    DialogRig rig;
+    ASSERT_NE(rig.dialog, nullptr);
+    if (changedWhileOpen)
+        larger.emplace();
+
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        HWND item = rig.Item(control);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(item, WM_GETFONT, 0, 0));
+        LOGFONTW used{};
+        GetObjectW(font, sizeof used, &used);
+        EXPECT_EQ(used.lfHeight, larger->FontHeight()) << control.name;
+        const bool button = control.kind == ContinueDialog::Kind::Button;
+        const int edges = button ? 2 * GetSystemMetrics(SM_CXEDGE) : 0;
+        const RECT own = ClientRectOf(item);
+        const std::wstring text = Caption(item);
+        HDC dc = GetDC(item);
+        HGDIOBJ old = SelectObject(dc, font);
+        RECT needed{0, 0, own.right - edges, 0};
+        DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        SIZE line{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &line);
+        SelectObject(dc, old);
+        ReleaseDC(item, dc);
+        EXPECT_EQ(needed.bottom, line.cy) << control.name << " wraps";
+        EXPECT_LE(needed.bottom + edges, own.bottom) << control.name << " is cut";
+    }
+    // The question above the buttons, YES left of NO, all inside the grown dialog.
+    const RECT client = ClientRectOf(rig.dialog->Handle());
+    const RECT question = PlaceOf(rig.Item(ContinueDialog::kQuestion));
+    const RECT yes = PlaceOf(rig.Item(ContinueDialog::kYes));
+    const RECT no = PlaceOf(rig.Item(ContinueDialog::kNo));
+    EXPECT_GT(client.right, ContinueDialog::ClientSize(kDesignDpi, 1.0).width);
+    EXPECT_LE(question.right, client.right);
+    EXPECT_LE(question.bottom, yes.top);
+    EXPECT_LE(yes.right, no.left);
+    EXPECT_LE(no.right, client.right);
+    EXPECT_LE(no.bottom, client.bottom);
+}
+INSTANTIATE_TEST_SUITE_P(Dialog, TextSizeTest, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "ChangedTo150PercentWhileOpen" : "OpenedAt150Percent");
+});
