@@ -1,8 +1,6 @@
 // Dpi: the resolution a window is shown at, and window sizes for it, on every Windows since 7.
 #include "win32/dpi.h"
 
-#include "win32/twips.h"
-
 namespace {
 // The per-monitor functions came with Windows 10; looked up by name so that the program still
 // starts on older systems, where the whole desktop has one resolution.
@@ -13,9 +11,9 @@ template <typename Function> Function User32(const char* name) {
 
 int SystemDpi() {
     HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
     ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : kDefaultDpi;
+    return dpi > 0 ? dpi : kDesignDpi;
 }
 } // namespace
 
@@ -29,13 +27,13 @@ int WindowDpi(HWND window) {
     return SystemDpi();
 }
 
-void SizeClientArea(HWND window, SIZE client, int dpi) {
+void SizeClientArea(HWND window, PixelSize client, int dpi) {
     using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = User32<AdjustFn>("AdjustWindowRectExForDpi");
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     const BOOL menu = GetMenu(window) != nullptr;
-    RECT r{0, 0, client.cx, client.cy};
+    RECT r{0, 0, client.width, client.height};
     if (adjustForDpi)
         adjustForDpi(&r, style, menu, exStyle, static_cast<UINT>(dpi));
     else
@@ -47,14 +45,22 @@ void SizeClientArea(HWND window, SIZE client, int dpi) {
     // second line, a caption drawn for another resolution. The window grows or shrinks by that.
     RECT now;
     GetClientRect(window, &now);
-    const int dx = client.cx - now.right;
-    const int dy = client.cy - now.bottom;
+    const int dx = client.width - now.right;
+    const int dy = client.height - now.bottom;
     if (dx == 0 && dy == 0)
         return;
     RECT frame;
     GetWindowRect(window, &frame);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + dx,
                  frame.bottom - frame.top + dy, kFlags);
+}
+
+int SystemMetric(int index, int dpi) {
+    using MetricsFn = int(WINAPI*)(int, UINT);
+    static const auto metricsForDpi = User32<MetricsFn>("GetSystemMetricsForDpi");
+    if (metricsForDpi)
+        return metricsForDpi(index, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
 }
 
 HFONT CreateUiFont(int dpi) {
@@ -72,9 +78,8 @@ HFONT CreateUiFont(int dpi) {
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-void PlaceChild(HWND child, const RECT& r) {
-    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+void PlaceChild(HWND child, const PixelRect& r) {
+    SetWindowPos(child, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MoveToSuggested(HWND window, LPARAM suggestedRect) {

@@ -1,11 +1,12 @@
 // Facade: the silver front of the building, behind the room cells.
 #pragma once
 
+#include "game/twips.h"
+
 #include <windows.h>
 
-// It reacts to nothing. While a keyboard player moves between rooms it draws a frame around
-// the room that has the focus: on the facade, never on the cell, so a cell keeps its one
-// colour and the mark tells nothing about rooms already tried.
+// It reacts to nothing. While a keyboard player moves between rooms it draws the focus frame
+// (FocusFrame) around the room that has the focus.
 class Facade {
 public:
     // The window is a child of the main window and goes with it.
@@ -18,8 +19,8 @@ public:
 
     // around: the room's cell in the facade's coordinates; an empty rectangle removes the mark.
     // dpi scales the frame with the rest of the building.
-    void SetMark(const RECT& around, int dpi);
-    const RECT& Mark() const { return m_mark; }
+    void SetMark(const PixelRect& around, int dpi);
+    const PixelRect& Mark() const { return m_mark; }
 
 private:
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
@@ -28,6 +29,6 @@ private:
     void Paint(HDC dc) const;
 
     HWND m_hwnd = nullptr;
-    RECT m_mark{};
-    int m_dpi = 96;
+    PixelRect m_mark{};
+    int m_dpi = kDesignDpi;
 };

@@ -1,44 +1,44 @@
 // Form1: the main window, the building with its 25 room cells and the menu.
 #include "win32/form1.h"
 
-#include "game/program_exit.h"
+#include "game/main_window.h"
+#include "win32/client_accessible.h"
 #include "win32/dpi.h"
 #include "win32/form2.h"
-#include "win32/twips.h"
+#include "win32/wide_text.h"
 #include "win32/window_class.h"
 
 #include <algorithm>
-#include <string>
+#include <string_view>
 
 namespace {
 const wchar_t kClassName[] = L"QuvForm1";
 // A fixed-size window: no maximise box and no sizing border.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-constexpr int kClientWidth = 4695; // twips
-constexpr int kClientHeight = 4935;
 constexpr int kIconResource = 1;
 
-// Floors count up from the bottom row, columns from the left; index 0 is the top-left cell.
-int CellIndex(int column, int floor) {
-    return 5 * (5 - floor) + (column - 1);
-}
-RECT CellRect(int column, int floor, int dpi) {
-    return TwipsRect(960 + 600 * (column - 1), 1080 + 720 * (5 - floor), 375, 495, dpi);
-}
-RECT FacadeRect(int dpi) {
-    return TwipsRect(720, 720, 3255, 4215, dpi);
-}
-
-void AddItem(HMENU menu, UINT id, const wchar_t* caption) {
-    // No caption has an access key and no item a shortcut.
-    AppendMenuW(menu, MF_STRING, id, caption);
+// An item that other items name as their parent opens a submenu of them; any other item is a
+// command. No caption has an access key and no item a shortcut.
+void AppendItem(HMENU menu, const MainWindow::MenuItem& item) {
+    HMENU submenu = nullptr;
+    for (const MainWindow::MenuItem& child : MainWindow::Menu()) {
+        if (std::string_view(child.parent) != item.control)
+            continue;
+        if (!submenu)
+            submenu = CreatePopupMenu();
+        AppendItem(submenu, child);
+    }
+    const std::wstring caption = Widen(item.caption);
+    if (submenu)
+        AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), caption.c_str());
+    else
+        AppendMenuW(menu, MF_STRING, Form1::CommandId(item.command), caption.c_str());
 }
 } // namespace
 
 Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
-    : m_game(*this, messages, random)
-    , m_exit(exit)
+    : m_game(*this, messages, random, exit)
     , m_backgroundBrush(CreateSolidBrush(Colours::kBackground)) {}
 
 Form1::~Form1() {
@@ -60,8 +60,8 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
                                                 GetSystemMetrics(SM_CYSMICON), 0));
     RegisterWindowClass(instance, kClassName, RouteToOwner<Form1>);
 
-    CreateWindowExW(kExStyle, kClassName, L"Quv", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
-                    nullptr, nullptr, instance, this);
+    CreateWindowExW(kExStyle, kClassName, Widen(MainWindow::kCaption).c_str(), kStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (!m_hwnd)
         return false;
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
@@ -72,32 +72,28 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
 
     // The window's load: before the player can do anything.
     m_game.InitializeGame();
+    m_announced = Description();
     ShowWindow(m_hwnd, showCommand);
     UpdateWindow(m_hwnd);
     return true;
 }
 
 void Form1::BuildMenu() {
-    // "Start" and "Quit" act on a click of the bar itself.
+    // Start and Quit are commands on the bar itself, which act on a click there.
     HMENU bar = CreateMenu();
-    AddItem(bar, S, L"スタート");
-    AddItem(bar, E, L"終了");
-    HMENU score = CreatePopupMenu();
-    AddItem(score, GSC, L"現在のスコア");
-    AddItem(score, HSC, L"ハイスコア");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(score), L"スコア");
+    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
+        if (*item.parent == '\0')
+            AppendItem(bar, item);
+    }
     SetMenu(m_hwnd, bar);
 }
 
 void Form1::BuildBuilding(HINSTANCE instance) {
     m_facade.Create(m_hwnd, instance);
-    // Created in index order, which is also the tab order: left to right, top floor first.
-    for (int floor = 5; floor >= 1; --floor) {
-        for (int column = 1; column <= 5; ++column) {
-            const int index = CellIndex(column, floor);
-            RoomCell& cell = m_cells.at(static_cast<std::size_t>(index));
-            cell.Create(m_hwnd, instance, kFirstCellId + index, column * 10 + floor, *this);
-        }
+    // Created in index order, which is also the tab order.
+    for (int index = 0; index < Room::kCount; ++index) {
+        m_cells.at(static_cast<std::size_t>(index))
+            .Create(m_hwnd, instance, kFirstCellId + index, Room::AtIndex(index), *this);
     }
     // The facade lies behind every cell.
     SetWindowPos(m_facade.Handle(), HWND_BOTTOM, 0, 0, 0, 0,
@@ -106,14 +102,10 @@ void Form1::BuildBuilding(HINSTANCE instance) {
 
 void Form1::Layout(int dpi) {
     m_dpi = dpi;
-    SizeClientArea(m_hwnd, {Px(kClientWidth, dpi), Px(kClientHeight, dpi)}, dpi);
-
-    const RECT facade = FacadeRect(dpi);
-    PlaceChild(m_facade.Handle(), facade);
-    for (int floor = 1; floor <= 5; ++floor) {
-        for (int column = 1; column <= 5; ++column)
-            PlaceChild(Cell(CellIndex(column, floor)).Handle(), CellRect(column, floor, dpi));
-    }
+    SizeClientArea(m_hwnd, Pixels(MainWindow::kClientSize, dpi), dpi);
+    PlaceChild(m_facade.Handle(), Pixels(MainWindow::kFacade, dpi));
+    for (int index = 0; index < Room::kCount; ++index)
+        PlaceChild(Cell(index).Handle(), Pixels(Room::AtIndex(index).Place(), dpi));
     UpdateFocusMark();
 }
 
@@ -122,22 +114,16 @@ bool Form1::PreTranslate(MSG& msg) {
     return dialog && dialog->PreTranslate(msg);
 }
 
+bool Form1::TakesInput() const {
+    return IsWindowEnabled(m_hwnd) && m_game.Ready();
+}
+
 void Form1::OnCommand(UINT id) {
-    switch (id) {
-    case S:
-        m_game.StartMission();
-        break;
-    case E:
-        m_exit.EndProgram();
-        break;
-    case GSC:
-        m_game.ShowCurrentScore();
-        break;
-    case HSC:
-        m_game.ShowHighScore();
-        break;
-    default:
-        break;
+    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
+        if (item.command != MenuCommand::None && CommandId(item.command) == id) {
+            m_game.Choose(item.command);
+            return;
+        }
     }
 }
 
@@ -154,20 +140,34 @@ void Form1::FocusCell(int index) {
     SetFocus(m_focus);
 }
 
-void Form1::StepFrom(const RoomCell& cell, int columnStep, int floorStep) {
-    // The arrows stop at the walls of the building.
-    const int column = std::clamp(cell.Column() + columnStep, 1, 5);
-    const int floor = std::clamp(cell.Floor() + floorStep, 1, 5);
-    FocusCell(CellIndex(column, floor));
+std::wstring Form1::Description() const {
+    return Widen(MainWindow::Description(m_game.State()));
+}
+
+void Form1::AnnounceDescription() {
+    // A screen reader that shows the building's description learns that it has changed.
+    const std::wstring now = Description();
+    if (now == m_announced)
+        return;
+    m_announced = now;
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Form1::StepFrom(const RoomCell& cell, Arrow arrow) {
+    if (TakesInput())
+        FocusCell(cell.TheRoom().Neighbour(arrow).Index());
 }
 
 void Form1::TabFrom(const RoomCell& cell, bool backwards) {
-    const int index = cell.Id() - kFirstCellId;
-    FocusCell((index + (backwards ? 24 : 1)) % 25);
+    if (TakesInput())
+        FocusCell(cell.TheRoom().NextInTabOrder(backwards).Index());
 }
 
 void Form1::InputSeen(bool keyboard) {
-    m_keyboardPlay = keyboard;
+    if (keyboard)
+        m_frame.KeyboardUsed();
+    else
+        m_frame.MouseUsed();
     UpdateFocusMark();
 }
 
@@ -177,13 +177,15 @@ void Form1::FocusChanged() {
 
 void Form1::UpdateFocusMark() {
     HWND focused = GetFocus();
-    const auto cell = std::find_if(m_cells.begin(), m_cells.end(), [focused](const RoomCell& c) {
-        return focused && c.Handle() == focused;
-    });
-    RECT mark{};
-    if (m_keyboardPlay && cell != m_cells.end()) {
-        GetWindowRect(focused, &mark);
-        MapWindowPoints(nullptr, m_facade.Handle(), reinterpret_cast<POINT*>(&mark), 2);
+    const bool onRoom =
+        focused && std::any_of(m_cells.begin(), m_cells.end(),
+                               [focused](const RoomCell& c) { return c.Handle() == focused; });
+    PixelRect mark{};
+    if (m_frame.Shown(onRoom)) {
+        RECT cell;
+        GetWindowRect(focused, &cell);
+        MapWindowPoints(nullptr, m_facade.Handle(), reinterpret_cast<POINT*>(&cell), 2);
+        mark = {cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top};
     }
     m_facade.SetMark(mark, m_dpi);
 }
@@ -223,24 +225,46 @@ void Form1::SetMainWindowEnabled(bool enabled) {
 void Form1::ShowContinueDialog() {
     // An answered dialog is gone already; a new mission end gets a fresh one.
     if (!ContinueDialog())
-        m_dialog = std::make_unique<Form2>(*this, m_exit, m_hwnd);
+        m_dialog = std::make_unique<Form2>(m_game, m_hwnd);
     m_dialog->Present();
 }
 
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
+        // A disabled window still gets what is posted or sent to it: a screen reader's press on
+        // a room, its action on a menu item.
+        if (!TakesInput())
+            return 0;
         const UINT id = LOWORD(wParam);
         if (lParam == 0)
             OnCommand(id);
-        else if (HIWORD(wParam) == BN_CLICKED && id >= kFirstCellId && id < kFirstCellId + 25)
+        else if (HIWORD(wParam) == BN_CLICKED && id >= kFirstCellId &&
+                 id < kFirstCellId + Room::kCount)
             Visit(static_cast<int>(id) - kFirstCellId);
+        AnnounceDescription();
         return 0;
     }
+    case WM_ENABLE:
+        // Disabling a window leaves its children enabled: the cells go with it, so that screen
+        // readers find them unavailable. The room that had the focus gets it back.
+        if (!wParam) {
+            if (HWND focused = FocusedChild(m_hwnd))
+                m_focus = focused;
+        }
+        for (const RoomCell& cell : m_cells)
+            EnableWindow(cell.Handle(), static_cast<BOOL>(wParam));
+        return 0;
+    case WM_GETOBJECT:
+        if (const auto answer = ClientAccessible::Answer(
+                m_hwnd, wParam, lParam,
+                {Widen(MainWindow::kBuildingName), [this] { return Description(); }, false}))
+            return *answer;
+        break;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const int index = static_cast<int>(item->CtlID) - kFirstCellId;
-        if (index >= 0 && index < 25)
+        if (index >= 0 && index < Room::kCount)
             Cell(index).Draw(*item);
         return TRUE;
     }
@@ -271,9 +295,9 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_CLOSE:
-        // Disabled means the continue dialog is waiting for an answer: the window stays.
-        if (IsWindowEnabled(m_hwnd))
-            m_exit.EndProgram();
+        // Under a box, or behind the continue dialog, the window stays.
+        if (TakesInput())
+            m_game.CloseMainWindow();
         return 0;
     case WM_DPICHANGED:
         MoveToSuggested(m_hwnd, lParam);

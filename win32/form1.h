@@ -1,8 +1,10 @@
 // Form1: the main window, the building with its 25 room cells and the menu.
 #pragma once
 
+#include "game/focus_frame.h"
 #include "game/game.h"
 #include "game/game_view.h"
+#include "game/room.h"
 #include "win32/com_apartment.h"
 #include "win32/facade.h"
 #include "win32/room_cell.h"
@@ -11,17 +13,22 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class Form2;
 class ProgramExit;
 
 // Owns the one Game (and so the one GameState) of the process. It only wires: a click on cell i
 // (or Enter, Space or a screen reader's press on it) becomes VisitRoom(i, caption) and a menu
-// choice one call into the game.
+// choice one call into the game. While the window is disabled (under a message box, or behind
+// the continue dialog) nothing that still reaches it acts: not a posted click or command, not
+// a screen reader's press, and its cells are disabled with it.
 class Form1 final : public GameView, private RoomCell::Listener {
 public:
-    // The menu's command identifiers, named as the game names its items.
-    enum MenuItem : UINT { S = 40001, E, GSC, HSC };
+    // The menu's command identifiers follow the game's menu commands.
+    static constexpr UINT CommandId(MenuCommand command) {
+        return kFirstCommandId + static_cast<UINT>(command);
+    }
     static constexpr int kFirstCellId = 100;
 
     Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit);
@@ -53,13 +60,19 @@ private:
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
     void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static constexpr UINT kFirstCommandId = 40000;
+
     void BuildMenu();
     void BuildBuilding(HINSTANCE instance);
     void Layout(int dpi);
+    // Whether an input may act now, or must be dropped as though it never came.
+    bool TakesInput() const;
     void OnCommand(UINT id);
     void Visit(int index);
     void FocusCell(int index);
-    void StepFrom(const RoomCell& cell, int columnStep, int floorStep) override;
+    std::wstring Description() const;
+    void AnnounceDescription();
+    void StepFrom(const RoomCell& cell, Arrow arrow) override;
     void TabFrom(const RoomCell& cell, bool backwards) override;
     void InputSeen(bool keyboard) override;
     void FocusChanged() override;
@@ -68,18 +81,18 @@ private:
 
     ComApartment m_com;
     Game m_game;
-    ProgramExit& m_exit;
     HWND m_hwnd = nullptr;
     HICON m_icon = nullptr;
     HICON m_smallIcon = nullptr;
-    int m_dpi = 96;
+    int m_dpi = kDesignDpi;
     HBRUSH m_backgroundBrush = nullptr;
     Facade m_facade;
-    std::array<RoomCell, 25> m_cells;
+    std::array<RoomCell, Room::kCount> m_cells;
     std::unique_ptr<Form2> m_dialog;
-    // The last key or mouse press on a cell decides: the focus mark shows for keyboard play only.
-    bool m_keyboardPlay = false;
+    FocusFrame m_frame;
     int m_lastVisited = -1;
+    // What screen readers were last told the window describes.
+    std::wstring m_announced;
     // The room that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
 };

@@ -1,10 +1,9 @@
 // Form2: the continue dialog, asked at the end of every mission.
 #include "win32/form2.h"
 
-#include "game/game_view.h"
-#include "game/program_exit.h"
+#include "game/game.h"
 #include "win32/dpi.h"
-#include "win32/twips.h"
+#include "win32/wide_text.h"
 #include "win32/window_class.h"
 
 #include <algorithm>
@@ -13,34 +12,34 @@ namespace {
 const wchar_t kClassName[] = L"QuvForm2";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-// The layout in twips.
-constexpr SIZE kClient{2550, 960};
-constexpr RECT kQuestion{120, 120, 1575, 255}; // left, top, width, height
-constexpr RECT kYes{120, 480, 1095, 375};
-constexpr RECT kNo{1320, 480, 1095, 375};
 constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
+using ContinueDialog::Kind;
 
-RECT Twips(const RECT& r, int dpi) {
-    return TwipsRect(r.left, r.top, r.right, r.bottom, dpi);
-}
-
-// The width the question's text needs in font.
-int TextWidth(HWND label, HFONT font) {
+// The size of a control's text on one line, in font.
+PixelSize TextSize(HWND control, HFONT font) {
     wchar_t text[64] = {};
-    const int length = GetWindowTextW(label, text, 64);
-    HDC dc = GetDC(label);
+    const int length = GetWindowTextW(control, text, 64);
+    HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text, length, &size);
     SelectObject(dc, old);
-    ReleaseDC(label, dc);
-    return size.cx;
+    ReleaseDC(control, dc);
+    return {size.cx, size.cy};
+}
+
+// What a push button needs for its caption in its font at dpi: on each side of the text its
+// raised edge and, inside that, the focus rectangle with a pixel's gap to the text.
+PixelSize ButtonNeeds(HWND button, HFONT font, int dpi) {
+    const PixelSize text = TextSize(button, font);
+    const int x = SystemMetric(SM_CXEDGE, dpi) + SystemMetric(SM_CXFOCUSBORDER, dpi) + 1;
+    const int y = SystemMetric(SM_CYEDGE, dpi) + SystemMetric(SM_CYFOCUSBORDER, dpi) + 1;
+    return {text.width + 2 * x, text.height + 2 * y};
 }
 } // namespace
 
-Form2::Form2(GameView& view, ProgramExit& exit, HWND mainWindow)
-    : m_view(view)
-    , m_exit(exit)
+Form2::Form2(Game& game, HWND mainWindow)
+    : m_game(game)
     , m_mainWindow(mainWindow) {}
 
 Form2::~Form2() {
@@ -55,17 +54,17 @@ void Form2::Present() {
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_mainWindow, GWLP_HINSTANCE));
     RegisterWindowClass(instance, kClassName, RouteToOwner<Form2>,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    CreateWindowExW(kExStyle, kClassName, L"Quv", kStyle, 0, 0, 0, 0, m_mainWindow, nullptr,
-                    instance, this);
-    auto control = [this, instance](const wchar_t* cls, const wchar_t* caption, DWORD style,
-                                    Control id) {
-        CreateWindowExW(0, cls, caption, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, m_hwnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    };
-    control(L"STATIC", L"ゲーム、続けるか？", SS_LEFT | SS_NOPREFIX, Label1);
-    // Plain push buttons: neither is the default, and neither is the cancel button.
-    control(L"BUTTON", L"ＹＥＳ", WS_TABSTOP | BS_PUSHBUTTON, Command1);
-    control(L"BUTTON", L"ＮＯ", WS_TABSTOP | BS_PUSHBUTTON, Command2);
+    CreateWindowExW(kExStyle, kClassName, Widen(ContinueDialog::kCaption).c_str(), kStyle, 0, 0, 0,
+                    0, m_mainWindow, nullptr, instance, this);
+    // In tab order. Plain push buttons: neither is the default, and neither is the cancel button.
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        const bool label = control.kind == Kind::Label;
+        const DWORD style = label ? SS_LEFT | SS_NOPREFIX : WS_TABSTOP | BS_PUSHBUTTON;
+        CreateWindowExW(0, label ? L"STATIC" : L"BUTTON", Widen(control.caption).c_str(),
+                        WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, m_hwnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(control))), instance,
+                        nullptr);
+    }
     Layout(WindowDpi(m_hwnd));
 
     // Centred over the main window.
@@ -76,7 +75,7 @@ void Form2::Present() {
     const int y = (main.top + main.bottom - (own.bottom - own.top)) / 2;
     SetWindowPos(m_hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    m_focus = Item(Command1);
+    m_focus = Item(ContinueDialog::kYes);
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
     SetFocus(m_focus);
@@ -84,22 +83,29 @@ void Form2::Present() {
 
 void Form2::Layout(int dpi) {
     m_dpi = dpi;
-    if (m_font)
-        DeleteObject(m_font);
+    HFONT previous = m_font;
     m_font = CreateUiFont(dpi);
-    for (Control id : {Label1, Command1, Command2})
-        SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls())
+        SendMessageW(Item(control), WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
+    if (previous)
+        DeleteObject(previous);
 
-    SizeClientArea(m_hwnd, {Px(kClient.cx, dpi), Px(kClient.cy, dpi)}, dpi);
-    // The question may widen into the free space on its right, for a font wider than the one
-    // the layout was drawn for.
-    RECT question = Twips(kQuestion, dpi);
-    const int room = Px(kClient.cx - 2 * kQuestion.left, dpi);
-    const int needed = TextWidth(Item(Label1), m_font);
-    question.right = question.left + std::clamp(needed, int(question.right - question.left), room);
-    PlaceChild(Item(Label1), question);
-    PlaceChild(Item(Command1), Twips(kYes, dpi));
-    PlaceChild(Item(Command2), Twips(kNo, dpi));
+    // The whole dialog grows for a font larger than the one it was drawn for.
+    const PixelSize question = TextSize(Item(ContinueDialog::kQuestion), m_font);
+    PixelSize button{};
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        if (control.kind != Kind::Button)
+            continue;
+        const PixelSize needs = ButtonNeeds(Item(control), m_font, dpi);
+        button = {std::max(button.width, needs.width), std::max(button.height, needs.height)};
+    }
+    const double growth = ContinueDialog::Growth(question, button, dpi);
+    SizeClientArea(m_hwnd, ContinueDialog::ClientSize(dpi, growth), dpi);
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        PlaceChild(Item(control), control.kind == Kind::Label
+                                      ? ContinueDialog::QuestionPlace(question.width, dpi, growth)
+                                      : ContinueDialog::Place(control, dpi, growth));
+    }
 }
 
 bool Form2::PreTranslate(MSG& msg) {
@@ -111,30 +117,29 @@ bool Form2::PreTranslate(MSG& msg) {
     return IsDialogMessageW(m_hwnd, &msg);
 }
 
-void Form2::AnswerYes() {
-    if (!m_hwnd)
-        return;
-    m_view.SetMainWindowEnabled(true);
-    // Destroyed: the owner, enabled again, is activated and the keyboard goes back to the
-    // building. A later mission end makes the dialog afresh.
-    DestroyWindow(m_hwnd);
+void Form2::Answer(bool yes) {
+    // The game may not take it, and then the dialog stays as it is. Taken, YES destroys the
+    // dialog: the owner, enabled again, is activated and the keyboard goes back to the
+    // building; a later mission end makes the dialog afresh. NO has ended the program.
+    if (m_hwnd && m_game.AnswerContinue(yes) && yes)
+        DestroyWindow(m_hwnd);
 }
 
 LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         // Escape arrives as IDCANCEL and is neither answer.
-        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == Command1)
-            AnswerYes();
-        else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == Command2)
-            m_exit.EndProgram();
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IdOf(ContinueDialog::kYes))
+            Answer(true);
+        else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IdOf(ContinueDialog::kNo))
+            Answer(false);
         return 0;
     case DM_GETDEFID: {
         // No button is the default; Enter presses the one that has the focus.
         const HWND focused = GetFocus();
-        for (Control id : {Command1, Command2}) {
-            if (focused == Item(id))
-                return MAKELRESULT(id, DC_HASDEFID);
+        for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+            if (control.kind == Kind::Button && focused == Item(control))
+                return MAKELRESULT(IdOf(control), DC_HASDEFID);
         }
         return 0;
     }
@@ -148,12 +153,17 @@ LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         // The frame's close counts as YES, so that the main window is never left disabled.
-        AnswerYes();
+        Answer(true);
         return 0;
     case WM_DPICHANGED:
         MoveToSuggested(m_hwnd, lParam);
         Layout(HIWORD(wParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        // The system's text size, which sets the size of its fonts.
+        if (wParam == SPI_SETNONCLIENTMETRICS)
+            Layout(m_dpi);
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
     default:
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }

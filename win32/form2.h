@@ -1,21 +1,21 @@
 // Form2: the continue dialog, asked at the end of every mission.
 #pragma once
 
+#include "game/continue_dialog.h"
+
 #include <windows.h>
 
-class GameView;
-class ProgramExit;
+class Game;
 
 // YES (or closing the dialog through its frame) gives the main window back to the player; NO
 // ends the program; Escape does nothing. Enter presses the focused button, as in every Windows
 // dialog, but only a fresh press: a key still held from closing the last box answers nothing.
 // The dialog is owned by the main window, so it stays above it and minimises with it, and it
-// stays enabled while its owner is disabled.
+// stays enabled while its owner is disabled. It grows with the system's text size, and lays
+// itself out again when that or its monitor's DPI changes while it is open.
 class Form2 {
 public:
-    enum Control : int { Label1 = 100, Command1, Command2 };
-
-    Form2(GameView& view, ProgramExit& exit, HWND mainWindow);
+    Form2(Game& game, HWND mainWindow);
     ~Form2();
     Form2(const Form2&) = delete;
     Form2& operator=(const Form2&) = delete;
@@ -25,23 +25,26 @@ public:
     // Until answered: YES destroys the window.
     bool IsOpen() const { return m_hwnd != nullptr; }
     HWND Handle() const { return m_hwnd; }
-    HWND Item(Control control) const { return GetDlgItem(m_hwnd, control); }
+    HWND Item(const ContinueDialog::Control& control) const {
+        return GetDlgItem(m_hwnd, IdOf(control));
+    }
     // The dialog's keys from the message loop; true when msg was used up.
     bool PreTranslate(MSG& msg);
 
 private:
+    static int IdOf(const ContinueDialog::Control& control) { return 100 + control.tabOrder; }
+
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
     void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Layout(int dpi);
-    void AnswerYes();
+    void Answer(bool yes);
 
-    GameView& m_view;
-    ProgramExit& m_exit;
+    Game& m_game;
     HWND m_mainWindow;
     HWND m_hwnd = nullptr;
     HFONT m_font = nullptr;
-    int m_dpi = 96;
+    int m_dpi = kDesignDpi;
     // The button that had the focus when the dialog was last deactivated.
     HWND m_focus = nullptr;
 };

@@ -1,6 +1,6 @@
 // The program's entry: the command line, the main window and the message loop.
 #include "game/clock_random_source.h"
-#include "win32/command_line.h"
+#include "game/command_line.h"
 #include "win32/program.h"
 #include "win32/wide_text.h"
 
@@ -11,22 +11,24 @@
 #include <cstdio>
 
 namespace {
+// The name a Windows user starts the game by.
+constexpr const char* kProgram = "QUV";
+
 // A program for the Windows desktop has no console of its own. Its answer goes where its caller
 // can read it: the standard handle a shell redirected, the console it was started from, or else
 // a message box.
-void Tell(const std::wstring& text, DWORD standardHandle) {
+void Tell(const std::string& text, DWORD standardHandle) {
     HANDLE out = GetStdHandle(standardHandle);
     if ((!out || out == INVALID_HANDLE_VALUE || GetFileType(out) == FILE_TYPE_UNKNOWN) &&
         AttachConsole(ATTACH_PARENT_PROCESS)) {
         out = GetStdHandle(standardHandle);
     }
     if (out && out != INVALID_HANDLE_VALUE && GetFileType(out) != FILE_TYPE_UNKNOWN) {
-        const std::string bytes = Narrow(text);
         DWORD written = 0;
-        WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         return;
     }
-    MessageBoxW(nullptr, text.c_str(), L"QUV", MB_OK);
+    MessageBoxW(nullptr, Widen(text).c_str(), Widen(kProgram).c_str(), MB_OK);
 }
 
 // Answers --help and --version, or a mistake: the exit status, or -1 to go on with the game.
@@ -35,13 +37,14 @@ int Answer(const CommandLine& line) {
     case CommandLine::Action::Run:
         return -1;
     case CommandLine::Action::ShowHelp:
-        Tell(CommandLine::Usage(), STD_OUTPUT_HANDLE);
+        Tell(CommandLine::Usage(kProgram, /*toolkitOptions=*/false), STD_OUTPUT_HANDLE);
         return 0;
     case CommandLine::Action::ShowVersion:
         Tell(CommandLine::Version(), STD_OUTPUT_HANDLE);
         return 0;
     case CommandLine::Action::Fail:
-        Tell(L"QUV: " + line.error() + L"\n" + CommandLine::Usage(), STD_ERROR_HANDLE);
+        Tell(CommandLine::ErrorLine(kProgram, line.error()) + CommandLine::Usage(kProgram, false),
+             STD_ERROR_HANDLE);
         return 1;
     }
     return -1;
@@ -49,7 +52,8 @@ int Answer(const CommandLine& line) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    if (const int status = Answer(CommandLine(CommandLine::OfThisProcess())); status >= 0)
+    const CommandLine line(ArgumentsOf(GetCommandLineW()), /*othersAllowed=*/false);
+    if (const int status = Answer(line); status >= 0)
         return status;
 
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};

@@ -1,7 +1,8 @@
 // RoomCell: one window of the building; its caption is the room number, never readable.
 #include "win32/room_cell.h"
 
-#include "win32/room_accessible.h"
+#include "win32/client_accessible.h"
+#include "win32/wide_text.h"
 
 #include <commctrl.h>
 
@@ -12,21 +13,15 @@ namespace {
 constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
 } // namespace
 
-void RoomCell::Create(HWND parent, HINSTANCE instance, int id, int roomNumber, Listener& listener) {
+void RoomCell::Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener) {
     m_id = id;
     m_listener = &listener;
-    const std::wstring caption = std::to_wstring(roomNumber);
+    const std::wstring caption = Widen(room.Caption());
     m_hwnd = CreateWindowExW(0, L"BUTTON", caption.c_str(),
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW, 0,
                              0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              instance, nullptr);
     SetWindowSubclass(m_hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
-}
-
-std::wstring RoomCell::AccessibleName() const {
-    // The room's number, then where it is in the building.
-    return std::to_wstring(RoomNumber()) + L"号室 " + std::to_wstring(Column()) + L"列目 " +
-           std::to_wstring(Floor()) + L"階";
 }
 
 int RoomCell::RoomNumber() const {
@@ -54,16 +49,16 @@ void RoomCell::Draw(const DRAWITEMSTRUCT& item) const {
 bool RoomCell::OnKey(WPARAM key, LPARAM flags) {
     switch (key) {
     case VK_LEFT:
-        m_listener->StepFrom(*this, -1, 0);
+        m_listener->StepFrom(*this, Arrow::Left);
         return true;
     case VK_RIGHT:
-        m_listener->StepFrom(*this, 1, 0);
+        m_listener->StepFrom(*this, Arrow::Right);
         return true;
     case VK_UP:
-        m_listener->StepFrom(*this, 0, 1);
+        m_listener->StepFrom(*this, Arrow::Up);
         return true;
     case VK_DOWN:
-        m_listener->StepFrom(*this, 0, -1);
+        m_listener->StepFrom(*this, Arrow::Down);
         return true;
     case VK_TAB:
         m_listener->TabFrom(*this, GetKeyState(VK_SHIFT) < 0);
@@ -86,7 +81,10 @@ LRESULT CALLBACK RoomCell::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_BUTTON;
     case WM_GETOBJECT:
-        return RoomAccessible::Answer(hwnd, wParam, lParam, self->AccessibleName());
+        if (const auto answer = ClientAccessible::Answer(
+                hwnd, wParam, lParam, {Widen(self->TheRoom().AccessibleName()), {}, true}))
+            return *answer;
+        break;
     case WM_KEYDOWN:
         self->m_listener->InputSeen(true);
         if (self->OnKey(wParam, lParam))

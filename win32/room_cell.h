@@ -2,22 +2,22 @@
 #pragma once
 
 #include "game/colours.h"
+#include "game/room.h"
 
 #include <windows.h>
-
-#include <string>
 
 // A push button drawn by its owner, so that it clicks like one (left button only, pressed and
 // released inside, Space), takes the keyboard focus and is known to assistive technology as a
 // push button named by its room (RoomAccessible). It paints nothing but its back colour, whatever
-// its state, so no look ever shows the room number or which rooms were tried.
+// its state, so no look ever shows the room number or which rooms were tried, and a cell
+// disabled with its window looks as it did.
 class RoomCell {
 public:
     // What the main window hears of a cell besides its clicks (which come as WM_COMMAND).
     class Listener {
     public:
-        // An arrow key asks for the neighbouring room: columnStep -1 is left, floorStep 1 is up.
-        virtual void StepFrom(const RoomCell& cell, int columnStep, int floorStep) = 0;
+        // An arrow key asks for the neighbouring room.
+        virtual void StepFrom(const RoomCell& cell, Arrow arrow) = 0;
         // Tab and Shift+Tab: the next or the previous room in index order.
         virtual void TabFrom(const RoomCell& cell, bool backwards) = 0;
         // A key or a mouse button went down on a cell, or the focus came or went.
@@ -33,16 +33,13 @@ public:
     RoomCell(const RoomCell&) = delete;
     RoomCell& operator=(const RoomCell&) = delete;
 
-    void Create(HWND parent, HINSTANCE instance, int id, int roomNumber, Listener& listener);
+    void Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener);
     HWND Handle() const { return m_hwnd; }
     int Id() const { return m_id; }
 
     // The caption read back as a number, as the game reads a room.
     int RoomNumber() const;
-    int Column() const { return RoomNumber() / 10; }
-    int Floor() const { return RoomNumber() % 10; }
-    // What a screen reader calls the room, for example "32号室 3列目 2階".
-    std::wstring AccessibleName() const;
+    Room TheRoom() const { return Room::Numbered(RoomNumber()); }
 
     void SetColours(Colour back, Colour text);
     Colour Back() const { return m_back; }

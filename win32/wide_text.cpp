@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 std::wstring Widen(std::string_view utf8) {
     if (utf8.empty())
         return {};
@@ -22,4 +24,14 @@ std::string Narrow(std::wstring_view utf16) {
     std::string text(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, text.data(), length, nullptr, nullptr);
     return text;
+}
+
+std::vector<std::string> ArgumentsOf(const wchar_t* commandLine) {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(commandLine, &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; words && i < count; ++i)
+        arguments.push_back(Narrow(words[i]));
+    LocalFree(words);
+    return arguments;
 }

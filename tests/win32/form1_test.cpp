@@ -1,12 +1,13 @@
 // The main window under Wine as the player sees and uses it: the building, the menu, the real
 // message boxes of a visit and of a mission end, and keyboard play.
+#include "game/continue_dialog.h"
+#include "game/main_window.h"
 #include "game/message_catalogue.h"
-#include "win32/twips.h"
 #include "window_rig.h"
 
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
+#include <utility>
 
 namespace {
 constexpr Colour kBlue = 0xFF0000;
@@ -33,6 +34,10 @@ RECT PlaceOf(HWND child) {
     return r;
 }
 
+RECT AsRect(const PixelRect& r) {
+    return RECT{r.left, r.top, r.Right(), r.Bottom()};
+}
+
 std::wstring MenuText(HMENU menu, int position) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -44,7 +49,7 @@ TEST(Form1Test, WindowHasCaptionIconAndFixedClientAreaBelowTheMenu) {
     Win32Rig rig;
     wchar_t caption[16] = {};
     GetWindowTextW(rig.Main(), caption, 16);
-    EXPECT_EQ(std::wstring(caption), L"Quv");
+    EXPECT_EQ(std::wstring(caption), Widen(MainWindow::kCaption));
     const RECT client = ClientRectOf(rig.Main());
     EXPECT_EQ(client.right, 313);
     EXPECT_EQ(client.bottom, 329);
@@ -68,21 +73,22 @@ TEST(Form1Test, MenuBarHoldsStartQuitAndScoreInOrderWithoutKeys) {
     Win32Rig rig;
     HMENU bar = GetMenu(rig.Main());
     ASSERT_EQ(GetMenuItemCount(bar), 3);
-    EXPECT_EQ(MenuText(bar, 0), L"スタート");
-    EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(Form1::S));
-    EXPECT_EQ(MenuText(bar, 1), L"終了");
-    EXPECT_EQ(GetMenuItemID(bar, 1), static_cast<UINT>(Form1::E));
-    EXPECT_EQ(MenuText(bar, 2), L"スコア");
     HMENU score = GetSubMenu(bar, 2);
     ASSERT_EQ(GetMenuItemCount(score), 2);
-    EXPECT_EQ(MenuText(score, 0), L"現在のスコア");
-    EXPECT_EQ(GetMenuItemID(score, 0), static_cast<UINT>(Form1::GSC));
-    EXPECT_EQ(MenuText(score, 1), L"ハイスコア");
-    EXPECT_EQ(GetMenuItemID(score, 1), static_cast<UINT>(Form1::HSC));
-    // No access key (&) and no shortcut (a tab before a key name) in any caption.
-    for (const std::wstring& text : {MenuText(bar, 0), MenuText(bar, 1), MenuText(bar, 2),
-                                     MenuText(score, 0), MenuText(score, 1)})
+    // The bar's items in order, then the score submenu's.
+    const std::pair<HMENU, int> items[] = {{bar, 0}, {bar, 1}, {bar, 2}, {score, 0}, {score, 1}};
+    const auto menu = MainWindow::Menu();
+    ASSERT_EQ(menu.size(), std::size(items));
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        const auto [where, position] = items[i];
+        const std::wstring text = MenuText(where, position);
+        EXPECT_EQ(text, Widen(menu[i].caption)) << i;
+        const UINT id = menu[i].command == MenuCommand::None ? static_cast<UINT>(-1)
+                                                             : Form1::CommandId(menu[i].command);
+        EXPECT_EQ(GetMenuItemID(where, position), id) << i;
+        // No access key (&) and no shortcut (a tab before a key name).
         EXPECT_EQ(text.find_first_of(L"&\t"), std::wstring::npos);
+    }
 }
 
 struct CellPlace {
@@ -127,17 +133,26 @@ TEST_P(MonitorDpiTest, TheBuildingAndTheDialogGrowWithTheMonitorsDpi) {
     EXPECT_EQ(client.bottom, m.client.cy);
     const RECT room = PlaceOf(rig.CellOfRoom(33));
     EXPECT_TRUE(EqualRect(&room, &m.room33));
+    for (int index = 0; index < Room::kCount; ++index) {
+        const RECT cell = PlaceOf(rig.window.Cell(index).Handle());
+        const RECT expected = AsRect(Pixels(Room::AtIndex(index).Place(), m.dpi));
+        EXPECT_TRUE(EqualRect(&cell, &expected)) << index;
+    }
+    const RECT facade = PlaceOf(rig.window.Front().Handle());
+    const RECT front = AsRect(Pixels(MainWindow::kFacade, m.dpi));
+    EXPECT_TRUE(EqualRect(&facade, &front));
 
     rig.PlayPerfectMission();
     Form2* dialog = rig.window.ContinueDialog();
     ASSERT_NE(dialog, nullptr);
     SendMessageW(dialog->Handle(), WM_DPICHANGED, MAKEWPARAM(m.dpi, m.dpi),
                  reinterpret_cast<LPARAM>(&suggested));
+    // The system's font grows with the monitor's DPI too: the dialog grows no more than that.
     const RECT box = ClientRectOf(dialog->Handle());
-    EXPECT_EQ(box.right, Px(2550, m.dpi));
-    EXPECT_EQ(box.bottom, Px(960, m.dpi));
-    const RECT no = PlaceOf(dialog->Item(Form2::Command2));
-    const RECT expected = TwipsRect(1320, 480, 1095, 375, m.dpi);
+    EXPECT_EQ(box.right, ContinueDialog::ClientSize(m.dpi, 1.0).width);
+    EXPECT_EQ(box.bottom, ContinueDialog::ClientSize(m.dpi, 1.0).height);
+    const RECT no = PlaceOf(dialog->Item(ContinueDialog::kNo));
+    const RECT expected = AsRect(ContinueDialog::Place(ContinueDialog::kNo, m.dpi, 1.0));
     EXPECT_TRUE(EqualRect(&no, &expected));
 }
 INSTANTIATE_TEST_SUITE_P(Monitors, MonitorDpiTest,
@@ -186,7 +201,7 @@ TEST(Form1Test, AVisitShowsItsBoxesInOrderWithTheCellBlackUntilTheOutcomeCloses)
     Win32Rig rig;
     rig.random.QueueRoom(11);
     rig.random.QueueRoom(22);
-    rig.Choose(Form1::S);
+    rig.Choose(MenuCommand::Start);
     int visited = 0;
     std::vector<std::string> seen;
     rig.watcher.onBox = [&](const SeenBox& box) {
@@ -234,35 +249,35 @@ TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWi
 TEST(Form1Test, ScoreItemsShowTheScoresAndQuitEndsTheProgram) {
     Win32Rig rig;
     rig.PlayPerfectMission();
-    SendMessageW(rig.window.ContinueDialog()->Item(Form2::Command1), BM_CLICK, 0, 0);
-    Pump(rig.window);
+    SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
+    Pump(rig.program);
     rig.watcher.boxes.clear();
-    rig.Choose(Form1::GSC);
-    rig.Choose(Form1::HSC);
+    rig.Choose(MenuCommand::CurrentScore);
+    rig.Choose(MenuCommand::HighScore);
     EXPECT_EQ(rig.Texts(), (std::vector<std::string>{Text(MessageKey::msgCurrentScore, {0}),
                                                      Text(MessageKey::msgHighScore, {36})}));
-    EXPECT_EQ(rig.exit.calls, 0);
-    rig.Choose(Form1::E);
-    EXPECT_EQ(rig.exit.calls, 1);
+    EXPECT_FALSE(rig.Ended());
+    rig.Choose(MenuCommand::Quit);
+    EXPECT_TRUE(rig.Ended());
 }
 
 TEST(Form1Test, ClosingTheWindowEndsTheProgramUnlessTheDialogWaits) {
     Win32Rig rig;
     rig.PlayPerfectMission();
     SendMessageW(rig.Main(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(rig.exit.calls, 0);
+    EXPECT_FALSE(rig.Ended());
     EXPECT_TRUE(IsWindow(rig.Main()));
     // A click on the disabled window hands the player on to the dialog.
     SetForegroundWindow(rig.Main());
     SendMessageW(rig.Main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(rig.Main()),
                  MAKELPARAM(static_cast<WORD>(HTERROR), WM_LBUTTONDOWN));
-    Pump(rig.window);
+    Pump(rig.program);
     EXPECT_EQ(GetActiveWindow(), rig.window.ContinueDialog()->Handle());
 
-    SendMessageW(rig.window.ContinueDialog()->Item(Form2::Command1), BM_CLICK, 0, 0);
-    Pump(rig.window);
+    SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
+    Pump(rig.program);
     SendMessageW(rig.Main(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(rig.exit.calls, 1);
+    EXPECT_TRUE(rig.Ended());
 }
 
 struct Step {
@@ -289,7 +304,7 @@ INSTANTIATE_TEST_SUITE_P(Building, KeyStepTest,
 TEST(Form1Test, AKeyboardPlayerVisitsOncePerPressAndKeepsTheRoom) {
     Win32Rig rig;
     rig.random.fallback = ScriptedRandom::Middle(1);
-    rig.Choose(Form1::S);
+    rig.Choose(MenuCommand::Start);
     SetFocus(rig.CellOfRoom(33));
     rig.watcher.boxes.clear();
     rig.Key(VK_RETURN, /*repeat=*/true); // a key held since the last box: no visit
@@ -326,28 +341,86 @@ TEST(Form1Test, TheFocusFrameShowsOnAllSidesForTheKeyboardOnly) {
 
 TEST(Form1Test, AScreenReaderFindsEachRoomAsANamedPushButtonThatVisits) {
     Win32Rig rig;
-    IAccessible* room = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(rig.CellOfRoom(32), static_cast<DWORD>(OBJID_CLIENT),
-                                         IID_IAccessible, reinterpret_cast<void**>(&room)),
-              S_OK);
+    const Accessible room(rig.CellOfRoom(32));
+    EXPECT_EQ(room.Name(), Widen(Room::Numbered(32).AccessibleName()));
     VARIANT self;
     VariantInit(&self);
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    EXPECT_EQ(room->get_accName(self, &name), S_OK);
-    EXPECT_EQ(std::wstring(name ? name : L""), L"32号室 3列目 2階");
-    SysFreeString(name);
     VARIANT role;
     VariantInit(&role);
-    EXPECT_EQ(room->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(room.object->get_accRole(self, &role), S_OK);
     EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_FALSE(Unavailable(rig.CellOfRoom(32)));
     // Its default action visits the room, once the screen reader's call has returned.
-    EXPECT_EQ(room->accDoDefaultAction(self), S_OK);
-    room->Release();
+    rig.PressRoom(32);
     EXPECT_TRUE(rig.watcher.boxes.empty());
-    Pump(rig.window);
+    Pump(rig.program);
     EXPECT_EQ(rig.Texts(), std::vector<std::string>{Text(MessageKey::msgPressStart)});
     // The caption stays the room number, which is what the game reads.
     EXPECT_EQ(rig.window.Cell(CellOf(32)).RoomNumber(), 32);
+}
+
+namespace {
+int g_descriptionChanges = 0; // a win event procedure is a plain function
+void CALLBACK CountChange(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD, DWORD) {
+    g_descriptionChanges += object == OBJID_CLIENT;
+}
+} // namespace
+
+// What the background's colour tells a sighted player, a screen reader reads as the building's
+// description, from the one object it holds, and hears of each change.
+TEST(Form1Test, TheBuildingDescribesTheSuspectSoughtToAScreenReader) {
+    Win32Rig rig;
+    const Accessible building(rig.Main());
+    EXPECT_EQ(building.Name(), Widen(MainWindow::kBuildingName));
+    EXPECT_EQ(building.Description(), L"");
+    g_descriptionChanges = 0;
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                        CountChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    rig.random.fallback = ScriptedRandom::Middle(1);
+    rig.Choose(MenuCommand::Start);
+    rig.ClickRoom(11);
+    rig.ClickRoom(12); // a miss: the same suspect
+    EXPECT_EQ(rig.window.State().SuspectNo, 2);
+    EXPECT_EQ(building.Description(), Widen(MainWindow::Description(rig.window.State())));
+    EXPECT_NE(building.Description(), L"");
+    for (int catches = 2; catches <= 6; ++catches)
+        rig.ClickRoom(11);
+    EXPECT_EQ(building.Description(), L"");
+    Pump(rig.program);
+    UnhookWinEvent(hook);
+    EXPECT_EQ(g_descriptionChanges, 1 + 5 + 1); // the start, each next suspect, the end
+}
+
+// While a box of a catch is open, a screen reader's press on the room and its action on every
+// menu item still reach the window; none acts, so the catch is paid once.
+TEST(Form1Test, NothingThatReachesTheWindowDuringABoxActs) {
+    Win32Rig rig;
+    rig.random.fallback = ScriptedRandom::Middle(1);
+    rig.Choose(MenuCommand::Start);
+    rig.watcher.boxes.clear();
+    bool unavailable = false;
+    Colour idle = 0;
+    bool reached = false;
+    rig.watcher.onBox = [&](const SeenBox&) {
+        if (std::exchange(reached, true))
+            return;
+        unavailable = Unavailable(rig.CellOfRoom(11));
+        idle = rig.CellColour(12); // unavailable, it looks the same
+        // Handed out by the box's own loop, before its OK.
+        rig.PressRoom(11);
+        for (MenuCommand command : {MenuCommand::Start, MenuCommand::Quit,
+                                    MenuCommand::CurrentScore, MenuCommand::HighScore})
+            rig.PostCommand(command);
+    };
+    rig.ClickRoom(11);
+    EXPECT_TRUE(unavailable);
+    EXPECT_EQ(idle, kBlue);
+    EXPECT_EQ(rig.Texts(),
+              (std::vector<std::string>{Text(MessageKey::msgFound), Text(MessageKey::msgPaid, {6}),
+                                        Text(MessageKey::msgSuspectOrdinal, {2})}));
+    EXPECT_EQ(rig.window.State().Reward, 6);
+    EXPECT_FALSE(rig.Ended());
 }

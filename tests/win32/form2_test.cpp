@@ -1,8 +1,11 @@
 // The continue dialog under Wine: its layout, its focus and its answers.
+#include "game/continue_dialog.h"
 #include "game/message_catalogue.h"
 #include "window_rig.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 RECT PlaceOf(HWND child) {
@@ -18,19 +21,55 @@ std::wstring Caption(HWND window) {
     return text;
 }
 
+RECT ClientRectOf(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    return r;
+}
+
+// The system's text size at 150 % while it lives: the message font, which dialogs use, half as
+// large again. Set for this session only, never in the prefix's registry; Wine then tells no
+// window, so the windows of this thread are told as the system tells them.
+class LargerText {
+public:
+    LargerText() {
+        m_saved.cbSize = sizeof m_saved;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, m_saved.cbSize, &m_saved, 0);
+        NONCLIENTMETRICSW larger = m_saved;
+        larger.lfMessageFont.lfHeight = MulDiv(m_saved.lfMessageFont.lfHeight, 3, 2);
+        Set(larger);
+    }
+    ~LargerText() { Set(m_saved); }
+    LargerText(const LargerText&) = delete;
+    LargerText& operator=(const LargerText&) = delete;
+    LONG FontHeight() const { return MulDiv(m_saved.lfMessageFont.lfHeight, 3, 2); }
+
+private:
+    static void Set(NONCLIENTMETRICSW metrics) {
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+        EnumThreadWindows(GetCurrentThreadId(), Tell, 0);
+    }
+    static BOOL CALLBACK Tell(HWND window, LPARAM) {
+        SendMessageW(window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                     reinterpret_cast<LPARAM>(L"WindowMetrics"));
+        return TRUE;
+    }
+
+    NONCLIENTMETRICSW m_saved{};
+};
+
 struct DialogRig : Win32Rig {
     DialogRig() {
         PlayPerfectMission();
         dialog = window.ContinueDialog();
         watcher.boxes.clear();
     }
-    HWND Button(Form2::Control id) const { return dialog->Item(id); }
+    HWND Item(const ContinueDialog::Control& control) const { return dialog->Item(control); }
     Form2* dialog = nullptr;
 };
 
 struct ControlPlace {
-    Form2::Control id;
-    const wchar_t* caption;
+    const ContinueDialog::Control* control;
     RECT rect; // at 96 dpi; the question may widen to the right for its text
 };
 class DialogLayoutTest : public ::testing::TestWithParam<ControlPlace> {};
@@ -40,34 +79,34 @@ TEST_P(DialogLayoutTest, ControlsSitAtTheirPlacesWithTheirCaptions) {
     DialogRig rig;
     ASSERT_NE(rig.dialog, nullptr);
     const ControlPlace& p = GetParam();
-    HWND control = rig.Button(p.id);
-    EXPECT_EQ(Caption(control), p.caption);
+    HWND control = rig.Item(*p.control);
+    EXPECT_EQ(Caption(control), Widen(p.control->caption));
     const RECT place = PlaceOf(control);
     EXPECT_EQ(place.left, p.rect.left);
     EXPECT_EQ(place.top, p.rect.top);
     EXPECT_EQ(place.bottom, p.rect.bottom);
-    if (p.id == Form2::Label1)
+    if (p.control->kind == ContinueDialog::Kind::Label)
         EXPECT_GE(place.right, p.rect.right);
     else
         EXPECT_EQ(place.right, p.rect.right);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Dialog, DialogLayoutTest,
-    ::testing::Values(ControlPlace{Form2::Label1, L"ゲーム、続けるか？", {8, 8, 113, 25}},
-                      ControlPlace{Form2::Command1, L"ＹＥＳ", {8, 32, 81, 57}},
-                      ControlPlace{Form2::Command2, L"ＮＯ", {88, 32, 161, 57}}));
+INSTANTIATE_TEST_SUITE_P(Dialog, DialogLayoutTest,
+                         ::testing::Values(ControlPlace{&ContinueDialog::kQuestion,
+                                                        {8, 8, 113, 25}},
+                                           ControlPlace{&ContinueDialog::kYes, {8, 32, 81, 57}},
+                                           ControlPlace{&ContinueDialog::kNo, {88, 32, 161, 57}}));
 
 TEST(Form2Test, OpensOverTheGameWithTheFocusOnYesAndNoDefaultButton) {
     DialogRig rig;
     ASSERT_NE(rig.dialog, nullptr);
-    EXPECT_EQ(Caption(rig.dialog->Handle()), L"Quv");
+    EXPECT_EQ(Caption(rig.dialog->Handle()), Widen(ContinueDialog::kCaption));
     RECT client;
     GetClientRect(rig.dialog->Handle(), &client);
     EXPECT_EQ(client.right, 170);
     EXPECT_EQ(client.bottom, 64);
-    EXPECT_EQ(GetFocus(), rig.Button(Form2::Command1));
-    for (Form2::Control id : {Form2::Command1, Form2::Command2})
-        EXPECT_EQ(GetWindowLongW(rig.Button(id), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(GetFocus(), rig.Item(ContinueDialog::kYes));
+    for (const auto* button : {&ContinueDialog::kYes, &ContinueDialog::kNo})
+        EXPECT_EQ(GetWindowLongW(rig.Item(*button), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
     // Centred over the main window.
     RECT main, own;
     GetWindowRect(rig.Main(), &main);
@@ -78,11 +117,11 @@ TEST(Form2Test, OpensOverTheGameWithTheFocusOnYesAndNoDefaultButton) {
 
 TEST(Form2Test, YesGivesTheWindowBackIdleAndTheNextMissionGetsAFreshDialog) {
     DialogRig rig;
-    SendMessageW(rig.Button(Form2::Command1), BM_CLICK, 0, 0);
-    Pump(rig.window);
+    SendMessageW(rig.Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
+    Pump(rig.program);
     EXPECT_EQ(rig.window.ContinueDialog(), nullptr);
     EXPECT_TRUE(IsWindowEnabled(rig.Main()));
-    EXPECT_EQ(rig.exit.calls, 0);
+    EXPECT_FALSE(rig.Ended());
     rig.ClickRoom(11);
     ASSERT_EQ(rig.watcher.boxes.size(), 1u);
     EXPECT_EQ(rig.watcher.boxes[0].text, ComposeMessage(MessageKey::msgPressStart));
@@ -91,43 +130,108 @@ TEST(Form2Test, YesGivesTheWindowBackIdleAndTheNextMissionGetsAFreshDialog) {
 
     rig.PlayPerfectMission();
     ASSERT_NE(rig.window.ContinueDialog(), nullptr);
-    EXPECT_EQ(GetFocus(), rig.window.ContinueDialog()->Item(Form2::Command1));
+    EXPECT_EQ(GetFocus(), rig.window.ContinueDialog()->Item(ContinueDialog::kYes));
 }
 
 struct Answer {
     const char* name;
     std::function<void(DialogRig&)> act;
     bool answeredYes;
-    int exits;
+    bool ends;
 };
 class AnswerTest : public ::testing::TestWithParam<Answer> {};
 
+// Nothing else acts: not what still reaches the disabled main window, a screen reader's press
+// on a room or its action on a menu item. Until answered, the rooms are unavailable.
 TEST_P(AnswerTest, OnlyTheButtonsAndTheFrameAnswer) {
     DialogRig rig;
     ASSERT_NE(rig.dialog, nullptr);
     GetParam().act(rig);
-    Pump(rig.window);
+    Pump(rig.program);
     EXPECT_EQ(rig.window.ContinueDialog() == nullptr, GetParam().answeredYes);
     EXPECT_EQ(IsWindowEnabled(rig.Main()) != FALSE, GetParam().answeredYes);
-    EXPECT_EQ(rig.exit.calls, GetParam().exits);
+    EXPECT_EQ(Unavailable(rig.CellOfRoom(11)), !GetParam().answeredYes);
+    EXPECT_EQ(rig.Ended(), GetParam().ends);
+    EXPECT_TRUE(rig.watcher.boxes.empty());
 }
 INSTANTIATE_TEST_SUITE_P(
     Dialog, AnswerTest,
     ::testing::Values(
-        Answer{"Yes", [](DialogRig& r) { SendMessageW(r.Button(Form2::Command1), BM_CLICK, 0, 0); },
-               true, 0},
-        Answer{"No", [](DialogRig& r) { SendMessageW(r.Button(Form2::Command2), BM_CLICK, 0, 0); },
-               false, 1},
+        Answer{"Yes",
+               [](DialogRig& r) { SendMessageW(r.Item(ContinueDialog::kYes), BM_CLICK, 0, 0); },
+               true, false},
+        Answer{"No",
+               [](DialogRig& r) { SendMessageW(r.Item(ContinueDialog::kNo), BM_CLICK, 0, 0); },
+               false, true},
         Answer{"FrameClose", [](DialogRig& r) { PostMessageW(r.dialog->Handle(), WM_CLOSE, 0, 0); },
-               true, 0},
-        Answer{"Escape", [](DialogRig& r) { r.Key(VK_ESCAPE); }, false, 0},
-        Answer{"EnterOnYes", [](DialogRig& r) { r.Key(VK_RETURN); }, true, 0},
+               true, false},
+        Answer{"Escape", [](DialogRig& r) { r.Key(VK_ESCAPE); }, false, false},
+        Answer{"EnterOnYes", [](DialogRig& r) { r.Key(VK_RETURN); }, true, false},
         Answer{"EnterOnNo",
                [](DialogRig& r) {
                    r.Key(VK_TAB);
                    r.Key(VK_RETURN);
                },
-               false, 1},
-        Answer{"SpaceOnYes", [](DialogRig& r) { r.Key(VK_SPACE); }, true, 0},
-        Answer{"HeldEnterFromTheLastBox", [](DialogRig& r) { r.Key(VK_RETURN, true); }, false, 0}),
+               false, true},
+        Answer{"SpaceOnYes", [](DialogRig& r) { r.Key(VK_SPACE); }, true, false},
+        Answer{"HeldEnterFromTheLastBox", [](DialogRig& r) { r.Key(VK_RETURN, true); }, false,
+               false},
+        Answer{"PressOnARoom", [](DialogRig& r) { r.PressRoom(11); }, false, false},
+        Answer{"Start", [](DialogRig& r) { r.PostCommand(MenuCommand::Start); }, false, false},
+        Answer{"Quit", [](DialogRig& r) { r.PostCommand(MenuCommand::Quit); }, false, false},
+        Answer{"CurrentScore", [](DialogRig& r) { r.PostCommand(MenuCommand::CurrentScore); },
+               false, false},
+        Answer{"HighScore", [](DialogRig& r) { r.PostCommand(MenuCommand::HighScore); }, false,
+               false}),
     [](const ::testing::TestParamInfo<Answer>& info) { return std::string(info.param.name); });
+
+class TextSizeTest : public ::testing::TestWithParam<bool> {};
+
+// At a text size of 150 %, opened so or changed while open, the dialog shows each control's whole
+// text on one line, a button's inside the edges it draws, and no control covers another.
+TEST_P(TextSizeTest, TheDialogGrowsToShowTheWholeQuestionAndBothButtons) {
+    const bool changedWhileOpen = GetParam();
+    std::optional<LargerText> larger;
+    if (!changedWhileOpen)
+        larger.emplace();
+    DialogRig rig;
+    ASSERT_NE(rig.dialog, nullptr);
+    if (changedWhileOpen)
+        larger.emplace();
+
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        HWND item = rig.Item(control);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(item, WM_GETFONT, 0, 0));
+        LOGFONTW used{};
+        GetObjectW(font, sizeof used, &used);
+        EXPECT_EQ(used.lfHeight, larger->FontHeight()) << control.name;
+        const bool button = control.kind == ContinueDialog::Kind::Button;
+        const int edges = button ? 2 * GetSystemMetrics(SM_CXEDGE) : 0;
+        const RECT own = ClientRectOf(item);
+        const std::wstring text = Caption(item);
+        HDC dc = GetDC(item);
+        HGDIOBJ old = SelectObject(dc, font);
+        RECT needed{0, 0, own.right - edges, 0};
+        DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        SIZE line{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &line);
+        SelectObject(dc, old);
+        ReleaseDC(item, dc);
+        EXPECT_EQ(needed.bottom, line.cy) << control.name << " wraps";
+        EXPECT_LE(needed.bottom + edges, own.bottom) << control.name << " is cut";
+    }
+    // The question above the buttons, YES left of NO, all inside the grown dialog.
+    const RECT client = ClientRectOf(rig.dialog->Handle());
+    const RECT question = PlaceOf(rig.Item(ContinueDialog::kQuestion));
+    const RECT yes = PlaceOf(rig.Item(ContinueDialog::kYes));
+    const RECT no = PlaceOf(rig.Item(ContinueDialog::kNo));
+    EXPECT_GT(client.right, ContinueDialog::ClientSize(kDesignDpi, 1.0).width);
+    EXPECT_LE(question.right, client.right);
+    EXPECT_LE(question.bottom, yes.top);
+    EXPECT_LE(yes.right, no.left);
+    EXPECT_LE(no.right, client.right);
+    EXPECT_LE(no.bottom, client.bottom);
+}
+INSTANTIATE_TEST_SUITE_P(Dialog, TextSizeTest, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "ChangedTo150PercentWhileOpen" : "OpenedAt150Percent");
+});

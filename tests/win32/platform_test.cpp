@@ -1,8 +1,7 @@
 // What QUV.exe builds on: the program's own wiring, its command line and its twips.
-#include "quv_version.h"
-#include "win32/command_line.h"
+#include "game/command_line.h"
+#include "game/twips.h"
 #include "win32/program.h"
-#include "win32/twips.h"
 #include "win32/wide_text.h"
 #include "window_rig.h"
 
@@ -34,7 +33,7 @@ struct Twips {
 class TwipsTest : public ::testing::TestWithParam<Twips> {};
 
 TEST_P(TwipsTest, ATwipIsAFourteenHundredFortiethOfAnInchOnEveryMonitor) {
-    EXPECT_EQ(Px(GetParam().twips, GetParam().dpi), GetParam().pixels);
+    EXPECT_EQ(Pixels(GetParam().twips, GetParam().dpi), GetParam().pixels);
 }
 INSTANTIATE_TEST_SUITE_P(Monitors, TwipsTest,
                          ::testing::Values(Twips{4695, 96, 313}, Twips{4935, 96, 329},
@@ -44,31 +43,28 @@ INSTANTIATE_TEST_SUITE_P(Monitors, TwipsTest,
                                            Twips{4935, 192, 658}, Twips{2550, 192, 340}));
 
 struct Arguments {
-    std::vector<std::wstring> words;
+    const wchar_t* commandLine;
     CommandLine::Action action;
-    std::wstring error;
+    const char* error;
 };
 class CommandLineTest : public ::testing::TestWithParam<Arguments> {};
 
+// The words as Windows splits a command line, handed on to the game in UTF-8.
 TEST_P(CommandLineTest, AnswersHelpVersionAndMistakes) {
-    const CommandLine line(GetParam().words);
+    const CommandLine line(ArgumentsOf(GetParam().commandLine), /*othersAllowed=*/false);
     EXPECT_EQ(line.action(), GetParam().action);
     EXPECT_EQ(line.error(), GetParam().error);
 }
 INSTANTIATE_TEST_SUITE_P(
     Options, CommandLineTest,
     ::testing::Values(
-        Arguments{{}, CommandLine::Action::Run, L""},
-        Arguments{{L"--help"}, CommandLine::Action::ShowHelp, L""},
-        Arguments{{L"-h"}, CommandLine::Action::ShowHelp, L""},
-        Arguments{{L"/?"}, CommandLine::Action::ShowHelp, L""},
-        Arguments{{L"--version"}, CommandLine::Action::ShowVersion, L""},
-        Arguments{{L"-v"}, CommandLine::Action::ShowVersion, L""},
-        Arguments{{L"--bogus", L"--help"}, CommandLine::Action::ShowHelp, L""},
-        Arguments{{L"--bogus"}, CommandLine::Action::Fail, L"unknown option '--bogus'"},
-        Arguments{{L"extra"}, CommandLine::Action::Fail, L"unexpected argument 'extra'"}));
-
-TEST(CommandLineTest, TheVersionLineEndsWithANewline) {
-    EXPECT_EQ(CommandLine::Version(), L"QUV " + Widen(QUV_VERSION) + L"\n");
-    EXPECT_EQ(CommandLine::Usage().rfind(L"Usage: QUV [options]\n", 0), 0u);
-}
+        Arguments{L"QUV.exe", CommandLine::Action::Run, ""},
+        Arguments{L"\"C:\\Program Files\\QUV\\QUV.exe\"", CommandLine::Action::Run, ""},
+        Arguments{L"QUV.exe --help", CommandLine::Action::ShowHelp, ""},
+        Arguments{L"QUV.exe /?", CommandLine::Action::ShowHelp, ""},
+        Arguments{L"QUV.exe -v", CommandLine::Action::ShowVersion, ""},
+        Arguments{L"QUV.exe --bogus --help", CommandLine::Action::ShowHelp, ""},
+        Arguments{L"QUV.exe --bogus", CommandLine::Action::Fail, "unknown option '--bogus'"},
+        Arguments{L"QUV.exe \"東京 タワー\" -v", CommandLine::Action::ShowVersion, ""},
+        Arguments{L"QUV.exe \"東京 タワー\"", CommandLine::Action::Fail,
+                  "unexpected argument '東京 タワー'"}));

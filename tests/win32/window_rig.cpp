@@ -58,15 +58,12 @@ LRESULT CALLBACK BoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Pump(Form1& window) {
+void Pump(Program& program) {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT)
-            continue; // a window closed by a test leaves one; the next box would end at once
-        if (!window.PreTranslate(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+            continue; // a program ended by a test leaves one; the next box would end at once
+        program.Dispatch(msg);
     }
 }
 
@@ -83,16 +80,64 @@ POINT CentreOf(HWND window) {
     return POINT{r.right / 2, r.bottom / 2};
 }
 
+namespace {
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+std::wstring Take(BSTR text) {
+    std::wstring taken(text ? text : L"");
+    SysFreeString(text);
+    return taken;
+}
+} // namespace
+
+Accessible::Accessible(HWND window) {
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        throw std::runtime_error("no accessible object");
+}
+
+Accessible::~Accessible() {
+    object->Release();
+}
+
+std::wstring Accessible::Name() const {
+    BSTR name = nullptr;
+    object->get_accName(Self(), &name);
+    return Take(name);
+}
+
+std::wstring Accessible::Description() const {
+    BSTR description = nullptr;
+    object->get_accDescription(Self(), &description);
+    return Take(description);
+}
+
+LONG Accessible::State() const {
+    VARIANT state;
+    VariantInit(&state);
+    object->get_accState(Self(), &state);
+    return state.vt == VT_I4 ? state.lVal : 0;
+}
+
+bool Unavailable(HWND window) {
+    return Accessible(window).State() & STATE_SYSTEM_UNAVAILABLE;
+}
+
 Win32Rig::Win32Rig() {
-    box.SetOwner([this] { return window.GameWindow(); });
-    if (!window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL))
+    if (!program.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL))
         throw std::runtime_error("no main window");
     SetForegroundWindow(Main());
-    Pump(window);
+    Pump(program);
 }
 
 Win32Rig::~Win32Rig() {
-    Pump(window);
+    Pump(program);
 }
 
 void Win32Rig::ClickRoom(int room) {
@@ -100,12 +145,20 @@ void Win32Rig::ClickRoom(int room) {
     const POINT c = CentreOf(cell);
     PostMessageW(cell, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
     PostMessageW(cell, WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
-    Pump(window);
+    Pump(program);
 }
 
-void Win32Rig::Choose(UINT item) {
-    PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(item, 0), 0);
-    Pump(window);
+void Win32Rig::Choose(MenuCommand command) {
+    PostCommand(command);
+    Pump(program);
+}
+
+void Win32Rig::PostCommand(MenuCommand command) {
+    PostMessageW(Main(), WM_COMMAND, MAKEWPARAM(Form1::CommandId(command), 0), 0);
+}
+
+void Win32Rig::PressRoom(int room) {
+    Accessible(CellOfRoom(room)).object->accDoDefaultAction(Self());
 }
 
 void Win32Rig::Key(WPARAM key, bool repeat) {
@@ -113,12 +166,12 @@ void Win32Rig::Key(WPARAM key, bool repeat) {
     const LPARAM down = 1 | (repeat ? LPARAM{1} << 30 : 0);
     PostMessageW(target, WM_KEYDOWN, key, down);
     PostMessageW(target, WM_KEYUP, key, 1 | LPARAM{3} << 30);
-    Pump(window);
+    Pump(program);
 }
 
 void Win32Rig::PlayPerfectMission() {
     random.fallback = ScriptedRandom::Middle(1);
-    Choose(Form1::S);
+    Choose(MenuCommand::Start);
     for (int i = 0; i < 6; ++i)
         ClickRoom(11);
 }

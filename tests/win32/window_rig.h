@@ -1,25 +1,21 @@
-// A real main window with scripted random numbers and the real message box: a hook reads each
-// box as it opens (its text, title, owner, and what the window shows behind it) and presses OK.
+// The program as QUV.exe puts it together, with scripted random numbers: a hook reads each real
+// message box as it opens (its text, title, owner, and what the window shows behind it) and
+// presses OK.
 #pragma once
 
 #include "../game/recording_fakes.h"
-#include "game/program_exit.h"
 #include "win32/form1.h"
 #include "win32/form2.h"
+#include "win32/program.h"
 #include "win32/wide_text.h"
-#include "win32/win32_message_box.h"
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <functional>
 #include <string>
 #include <vector>
-
-class CountingExit final : public ProgramExit {
-public:
-    void EndProgram() override { ++calls; }
-    int calls = 0;
-};
 
 // What one box showed while it was open.
 struct SeenBox {
@@ -45,13 +41,26 @@ private:
     HHOOK m_hook = nullptr;
 };
 
-// Hands out every queued message of this thread as the program's loop would, until none is left.
-void Pump(Form1& window);
+// Hands out every queued message of this thread as the program's loop does, until none is left.
+void Pump(Program& program);
 
 // The colour on screen at a point of a window's client area, as painted last: nothing repaints
 // it for the reading.
 Colour PixelOf(HWND window, POINT at);
 POINT CentreOf(HWND window);
+
+// What a screen reader reads of a window's client area.
+struct Accessible {
+    explicit Accessible(HWND window);
+    ~Accessible();
+    Accessible(const Accessible&) = delete;
+    Accessible& operator=(const Accessible&) = delete;
+    std::wstring Name() const;
+    std::wstring Description() const;
+    LONG State() const;
+    IAccessible* object = nullptr;
+};
+bool Unavailable(HWND window);
 
 struct Win32Rig {
     Win32Rig();
@@ -67,17 +76,22 @@ struct Win32Rig {
     // A left click inside the room's cell, pressed and released, as the mouse makes it.
     void ClickRoom(int room);
     // A menu choice, as the menu sends it.
-    void Choose(UINT item);
+    void Choose(MenuCommand command);
+    // Posted only, for whatever loop runs next to hand out: a menu choice, and a screen reader's
+    // press on a room (its accessible default action).
+    void PostCommand(MenuCommand command);
+    void PressRoom(int room);
     // A key pressed (and released) on the window that has the focus; repeat: as auto-repeat.
     void Key(WPARAM key, bool repeat = false);
     // Plays a whole mission in which every suspect hides in room 11 and is caught at once.
     void PlayPerfectMission();
     std::vector<std::string> Texts() const;
 
+    bool Ended() const { return program.Exit().Ended(); }
+
     EventLog log;
     ScriptedRandom random{log};
-    CountingExit exit;
-    Win32MessageBox box;
     BoxWatcher watcher;
-    Form1 window{box, random, exit};
+    Program program{random};
+    Form1& window = program.Window();
 };

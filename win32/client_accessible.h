@@ -1,20 +1,33 @@
-// RoomAccessible: what a screen reader finds of a room's cell.
+// ClientAccessible: what a screen reader finds of one of the game's windows.
 #pragma once
 
 #include <windows.h>
 
 #include <oleacc.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 
-// A room's caption is its number, which the game reads and never shows; a screen reader should
-// say "32号室 3列目 2階" and know the cell as a push button. The cell answers the system's question
-// for its accessible object with this one: the system's own object for the window, with the name
-// and the role replaced and the default action pressing the room.
-class RoomAccessible final : public IAccessible {
+// The system's own accessible object for a window's client area, with what only the game knows
+// in its place. A room's caption is its number, which the game reads and never shows: a screen
+// reader should say the room's name (Room::AccessibleName) and know the cell as a push button
+// that a press visits. The building should be called so, and describe the suspect sought, which
+// a sighted player reads from the background's colour.
+class ClientAccessible final : public IAccessible {
 public:
-    // The answer to WM_GETOBJECT for a cell: this object for its client area, nothing otherwise.
-    static LRESULT Answer(HWND cell, WPARAM wParam, LPARAM lParam, const std::wstring& name);
+    struct Overrides {
+        std::wstring name;
+        // Asked whenever a screen reader reads it, so it is never stale; none: the system's.
+        std::function<std::wstring()> description;
+        // A push button, whose default action presses it.
+        bool pushButton = false;
+    };
+
+    // The answer to WM_GETOBJECT for the window's client area; none for any other object, which
+    // the window's own procedure answers.
+    static std::optional<LRESULT> Answer(HWND window, WPARAM wParam, LPARAM lParam,
+                                         Overrides overrides);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
@@ -28,8 +41,8 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
                                      DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argument) override;
-    // IAccessible: the name, the role and the default action are the room's; the rest is the
-    // system's object for the cell.
+    // IAccessible: the overridden ones answer for the window itself (CHILDID_SELF); the rest is
+    // the system's object.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** dispatch) override;
@@ -54,13 +67,13 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
-    RoomAccessible(HWND cell, IAccessible* system, std::wstring name);
-    ~RoomAccessible();
+    ClientAccessible(HWND window, IAccessible* system, Overrides overrides);
+    ~ClientAccessible();
 
     static bool IsSelf(const VARIANT& child);
 
     LONG m_references = 1;
-    HWND m_cell;
+    HWND m_window;
     IAccessible* m_system;
-    std::wstring m_name;
+    Overrides m_overrides;
 };
