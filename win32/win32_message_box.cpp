@@ -42,7 +42,7 @@ void Win32MessageBox::Show(const std::string& text) {
     g_owner = owner;
     g_hook = SetWindowsHookExW(WH_CBT, CentreOverOwner, nullptr, GetCurrentThreadId());
     // No icon and no sound of its own: the texts are the game's story, not warnings.
-    MessageBoxW(owner, Widen(text).c_str(), L"QUV", MB_OK);
+    MessageBoxW(owner, Widen(text).c_str(), Widen(kTitle).c_str(), MB_OK);
     UnhookWindowsHookEx(g_hook);
     g_hook = nullptr;
     g_owner = nullptr;
