@@ -1,15 +1,10 @@
-// The core's expectations for the page tests: the screen as the core describes it, and what the
-// game shows in a scripted play, worked out by the game itself. Run under Node with the clock
-// frozen at the page's instant, the real random source draws the page's hiding places, so the page
-// must show exactly this.
+// The core's expectations for the page tests, worked out by the core itself: the screen as it
+// describes it, and what the game shows in a scripted play. Run under Node with the clock frozen at
+// the page's instant, the real random source draws the page's hiding places.
 //
-//   quv_web_oracle PLAN...
-//
-// One mission per PLAN, answered YES between them: "varied" catches the 1st suspect at once, the
-// 2nd after a miss on its floor, lets the 3rd escape after misses above, below and beside it, and
-// catches the rest at once; "quick" catches every suspect at once. Prints one JSON object.
+//   quv_web_oracle PLAN...   One mission per PLAN, answered YES between them. "quick" catches
+//   every suspect at once; "varied" catches the 2nd after a miss and lets the 3rd escape.
 #include "game/clock_random_source.h"
-#include "game/colours.h"
 #include "game/continue_dialog.h"
 #include "game/focus_frame.h"
 #include "game/game.h"
@@ -26,20 +21,17 @@
 
 namespace {
 
-constexpr int kDpi = 96;
-
-std::string Quoted(const std::string& text) {
+std::string Q(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text)
         quoted += (c == '"' || c == '\\') ? std::string{'\\', c} : std::string{c};
     return quoted + '"';
 }
 
-// As the page reads a colour back: getComputedStyle's form.
-std::string Css(Colour colour) {
-    return "rgb(" + std::to_string(Colours::Red(colour)) + ", " +
-           std::to_string(Colours::Green(colour)) + ", " + std::to_string(Colours::Blue(colour)) +
-           ")";
+// As the page reads a colour back with getComputedStyle.
+std::string Css(Colour c) {
+    return Q("rgb(" + std::to_string(Colours::Red(c)) + ", " + std::to_string(Colours::Green(c)) +
+             ", " + std::to_string(Colours::Blue(c)) + ")");
 }
 
 std::string Json(const PixelRect& r) {
@@ -47,170 +39,120 @@ std::string Json(const PixelRect& r) {
            std::to_string(r.width) + "," + std::to_string(r.height) + "]";
 }
 
-// What the page shows, kept as the game changes it.
-class Screen final : public GameView, public MessageBoxService, public ProgramExit {
-public:
+// What the page shows, kept as the game changes it; each box with the visited room's colour and
+// the background behind it.
+struct Screen final : GameView, MessageBoxService, ProgramExit {
     Screen() { cells.fill(Colours::kCellIdle); }
     void SetCellColours(int cell, Colour back, Colour) override { cells.at(cell) = back; }
     void SetBackground(Colour colour) override { background = colour; }
     void SetMainWindowEnabled(bool on) override { enabled = on; }
     void ShowContinueDialog() override { dialog = true; }
-    // Each box with the visited room's colour and the background behind it.
     void Show(const std::string& text) override {
-        last = text;
-        boxes += (boxes.empty() ? "" : ",") + std::string("{\"text\":") + Quoted(text) +
-                 ",\"cell\":" + Quoted(visited < 0 ? "" : Css(cells.at(visited))) +
-                 ",\"background\":" + Quoted(Css(background)) + "}";
+        last = Q(text);
+        boxes += (boxes.empty() ? "{\"text\":" : ",{\"text\":") + last +
+                 ",\"cell\":" + (visited < 0 ? "\"\"" : Css(cells.at(visited))) +
+                 ",\"background\":" + Css(background) + "}";
     }
-    void EndProgram() override { std::puts("{\"error\":\"the play ended the program\"}"); }
+    void EndProgram() override { std::puts("the play ended the program"); }
 
     std::array<Colour, Room::kCount> cells{};
     Colour background = Colours::kBackground;
-    bool enabled = true;
-    bool dialog = false;
+    bool enabled = true, dialog = false;
     int visited = -1;
-    std::string boxes;
-    std::string last;
+    std::string boxes, last;
 };
 
-std::string Field(const char* name, const std::string& json) {
-    return Quoted(name) + ":" + json;
-}
-
-std::string Flag(bool on) {
-    return on ? "true" : "false";
-}
-
-// One action: the boxes it showed, then the screen once it is done.
-std::string Step(Screen& screen, const Game& game, int room) {
-    const std::string json =
-        "{" + Field("room", std::to_string(room)) + "," + Field("boxes", "[" + screen.boxes + "]") +
-        "," + Field("cell", Quoted(room < 0 ? "" : Css(screen.cells.at(room)))) + "," +
-        Field("background", Quoted(Css(screen.background))) + "," +
-        Field("dialog", Flag(screen.dialog)) + "," + Field("enabled", Flag(screen.enabled)) + "," +
-        Field("description", Quoted(MainWindow::Description(game.State()))) + "}";
-    screen.boxes.clear();
+// One action: its boxes, then the screen once it is done.
+std::string Step(Screen& s, const Game& game) {
+    std::string json = "{\"room\":" + std::to_string(s.visited) + ",\"boxes\":[" + s.boxes +
+                       "],\"cell\":" + (s.visited < 0 ? "\"\"" : Css(s.cells.at(s.visited))) +
+                       ",\"background\":" + Css(s.background) +
+                       ",\"dialog\":" + (s.dialog ? "true" : "false") +
+                       ",\"enabled\":" + (s.enabled ? "true" : "false") +
+                       ",\"description\":" + Q(MainWindow::Description(game.State())) + "}";
+    s.boxes.clear();
     return json;
 }
 
-// The rooms a plan visits for the suspect now hidden: wrong ones first, the hiding place last
-// unless the suspect is to escape.
+// The rooms a plan visits for the suspect now hidden.
 std::vector<Room> Visits(const GameState& state, bool varied) {
     const Room hide = Room::At(state.HideRoom, state.HideFloor);
-    const Room beside = Room::At(hide.Column() % Room::kColumns + 1, hide.Floor());
-    if (!varied || state.SuspectNo == 1 || state.SuspectNo > 3)
-        return {hide};
-    if (state.SuspectNo == 2)
-        return {beside, hide};
-    // Above and below where the building has them, beside it, then other wrong rooms.
     std::vector<Room> misses;
-    const auto add = [&](int column, int floor) {
-        const Room room = Room::At(column, floor);
-        for (const Room& taken : misses)
-            if (taken == room)
-                return;
-        if (room != hide && misses.size() < 5)
-            misses.push_back(room);
-    };
-    add(hide.Column(), hide.Floor() < Room::kFloors ? hide.Floor() + 1 : hide.Floor() - 1);
-    add(hide.Column(), hide.Floor() > 1 ? hide.Floor() - 1 : hide.Floor() + 1);
-    add(beside.Column(), beside.Floor());
-    for (int index = 0; index < Room::kCount; ++index)
-        add(Room::AtIndex(index).Column(), Room::AtIndex(index).Floor());
-    return misses;
+    for (int index = 0; misses.size() < 5; ++index)
+        if (Room::AtIndex(index) != hide)
+            misses.push_back(Room::AtIndex(index));
+    if (varied && state.SuspectNo == 3)
+        return misses;
+    if (varied && state.SuspectNo == 2)
+        return {misses.front(), hide};
+    return {hide};
 }
 
-std::string Mission(Screen& screen, Game& game, bool varied) {
-    screen.visited = -1;
+std::string Mission(Screen& s, Game& game, bool varied) {
+    s.visited = -1;
     game.Choose(MenuCommand::Start);
-    std::string steps = Step(screen, game, -1);
-    while (!screen.dialog) {
+    std::string steps = Step(s, game);
+    while (!s.dialog) {
         for (const Room& room : Visits(game.State(), varied)) {
-            screen.visited = room.Index();
+            s.visited = room.Index();
             game.VisitRoom(room.Index(), room.Number());
-            steps += "," + Step(screen, game, room.Index());
+            steps += "," + Step(s, game);
         }
     }
-    screen.dialog = false;
+    s.dialog = false;
     game.AnswerContinue(true);
     return "[" + steps + "]";
 }
 
-std::string Rect(const TwipsRect& twips) {
-    return Json(Pixels(twips, kDpi));
-}
-
-std::string Rooms() {
-    std::string json;
+std::string ScreenJson() {
+    std::string rooms, menu;
     for (int index = 0; index < Room::kCount; ++index) {
         const Room room = Room::AtIndex(index);
+        const PixelRect place = Pixels(room.Place(), kDesignDpi);
         std::string frame;
-        for (const PixelRect& side : FocusFrame::Sides(Pixels(room.Place(), kDpi), kDpi))
+        for (const PixelRect& side : FocusFrame::Sides(place, kDesignDpi))
             frame += (frame.empty() ? "" : ",") + Json(side);
-        json += (json.empty() ? "{" : ",{") + Field("name", Quoted(room.AccessibleName())) + "," +
-                Field("column", std::to_string(room.Column())) + "," +
-                Field("floor", std::to_string(room.Floor())) + "," +
-                Field("place", Rect(room.Place())) + "," + Field("frame", "[" + frame + "]") + "}";
+        rooms += (index ? ",{\"name\":" : "{\"name\":") + Q(room.AccessibleName()) +
+                 ",\"column\":" + std::to_string(room.Column()) +
+                 ",\"floor\":" + std::to_string(room.Floor()) + ",\"place\":" + Json(place) +
+                 ",\"frame\":[" + frame + "]}";
     }
-    return "[" + json + "]";
-}
-
-std::string Menu() {
-    std::string json;
     for (const MainWindow::MenuItem& item : MainWindow::Menu())
-        json += (json.empty() ? "{" : ",{") + Field("control", Quoted(item.control)) + "," +
-                Field("caption", Quoted(item.caption)) + "," +
-                Field("parent", Quoted(item.parent)) + "}";
-    return "[" + json + "]";
-}
-
-std::string ScreenJson() {
-    const PixelSize client = Pixels(MainWindow::kClientSize, kDpi);
-    return "{" + Field("caption", Quoted(MainWindow::kCaption)) + "," +
-           Field("client",
-                 "[" + std::to_string(client.width) + "," + std::to_string(client.height) + "]") +
-           "," + Field("building", Quoted(MainWindow::kBuildingName)) + "," +
-           Field("facade", Rect(MainWindow::kFacade)) + "," +
-           Field("facadeName", Quoted(MainWindow::kFacadeName)) + "," +
-           Field("facadeColour", Quoted(Css(Colours::kFacade))) + "," +
-           Field("cellColour", Quoted(Css(Colours::kCellIdle))) + "," +
-           Field("frameColour", Quoted(Css(Colours::kFocusFrame))) + "," +
-           Field("background", Quoted(Css(Colours::kBackground))) + "," + Field("rooms", Rooms()) +
-           "," + Field("menu", Menu()) + "," + Field("dialog", Quoted(ContinueDialog::kCaption)) +
-           "," + Field("question", Quoted(ContinueDialog::kQuestion.caption)) + "," +
-           Field("yes", Quoted(ContinueDialog::kYes.caption)) + "," +
-           Field("no", Quoted(ContinueDialog::kNo.caption)) + "}";
-}
-
-// The text of a score box, as the game shows it now.
-std::string Score(Screen& screen, Game& game, MenuCommand command) {
-    game.Choose(command);
-    screen.boxes.clear();
-    return Quoted(screen.last);
+        menu += (menu.empty() ? "{\"caption\":" : ",{\"caption\":") + Q(item.caption) +
+                ",\"parent\":" + Q(item.parent) + "}";
+    const PixelSize client = Pixels(MainWindow::kClientSize, kDesignDpi);
+    return "{\"caption\":" + Q(MainWindow::kCaption) + ",\"client\":[" +
+           std::to_string(client.width) + "," + std::to_string(client.height) +
+           "],\"building\":" + Q(MainWindow::kBuildingName) +
+           ",\"facade\":" + Json(Pixels(MainWindow::kFacade, kDesignDpi)) +
+           ",\"facadeName\":" + Q(MainWindow::kFacadeName) +
+           ",\"facadeColour\":" + Css(Colours::kFacade) +
+           ",\"cellColour\":" + Css(Colours::kCellIdle) +
+           ",\"frameColour\":" + Css(Colours::kFocusFrame) +
+           ",\"background\":" + Css(Colours::kBackground) + ",\"rooms\":[" + rooms +
+           "],\"menu\":[" + menu + "],\"dialog\":[" + Q(ContinueDialog::kCaption) + "," +
+           Q(ContinueDialog::kQuestion.caption) + "," + Q(ContinueDialog::kYes.caption) + "," +
+           Q(ContinueDialog::kNo.caption) + "]}";
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    Screen screen;
-    ClockRandomSource random;
-    Game game(screen, screen, random, screen);
+    Screen screen, fresh;
+    ClockRandomSource random, freshRandom;
+    Game game(screen, screen, random, screen), freshGame(fresh, fresh, freshRandom, fresh);
     game.InitializeGame();
-
-    Screen freshScreen;
-    ClockRandomSource freshRandom;
-    Game fresh(freshScreen, freshScreen, freshRandom, freshScreen);
-    fresh.InitializeGame();
+    freshGame.InitializeGame();
 
     std::string missions;
     for (int i = 1; i < argc; ++i)
         missions += (i == 1 ? "" : ",") + Mission(screen, game, std::string(argv[i]) == "varied");
-    const std::string highScore = Score(screen, game, MenuCommand::HighScore);
-    const std::string freshHighScore = Score(freshScreen, fresh, MenuCommand::HighScore);
-    fresh.VisitRoom(12, Room::AtIndex(12).Number());
-    std::printf("{%s,%s,%s,%s,%s}\n", Field("screen", ScreenJson()).c_str(),
-                Field("missions", "[" + missions + "]").c_str(),
-                Field("highScore", highScore).c_str(),
-                Field("freshHighScore", freshHighScore).c_str(),
-                Field("pressStart", Quoted(freshScreen.last)).c_str());
+    game.Choose(MenuCommand::HighScore);
+    freshGame.Choose(MenuCommand::HighScore);
+    const std::string freshHighScore = fresh.last;
+    freshGame.VisitRoom(12, Room::AtIndex(12).Number());
+    std::printf("{\"screen\":%s,\"missions\":[%s],\"highScore\":%s,\"freshHighScore\":%s,"
+                "\"pressStart\":%s}\n",
+                ScreenJson().c_str(), missions.c_str(), screen.last.c_str(), freshHighScore.c_str(),
+                fresh.last.c_str());
 }
