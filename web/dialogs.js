@@ -1,6 +1,4 @@
 // The game's two dialogs: the message box, modal with only OK, and the continue dialog.
-'use strict';
-
 // QuvBox: one text at a time. The promise settles once the box has closed, by OK or by Escape, as
 // a desktop box with only OK closes.
 class QuvBox {

@@ -1,8 +1,6 @@
 // QuvMenuBar: the game's menu bar, built from the module's menu, with the keys of a WAI-ARIA
 // menubar: ← → along the bar, ↓ ↑ Enter Space open a submenu, ↓ ↑ within it, Enter Space choose,
 // Escape closes a submenu and then leaves the bar, as F10 does. No item has an access key.
-'use strict';
-
 class QuvMenuBar {
   // choose(command) runs a choice and settles when it is done; home() gives the element the keys
   // go back to when there is none to return to.

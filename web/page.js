@@ -1,8 +1,8 @@
 // The page: builds the game's window from the module's description of the screen and hands every
 // input to the game, one call at a time.
-'use strict';
-
 (() => {
+  'use strict';
+
   const win = document.getElementById('window');
   const client = document.getElementById('client');
   const box = new QuvBox();

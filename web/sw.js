@@ -5,8 +5,8 @@
 
 const CACHE = 'quv';
 const SITE = [
-  './', 'quv.css', 'quv.js', 'quv.wasm', 'menu_bar.js', 'dialogs.js', 'page.js', 'manifest.json',
-  'quv-32.png', 'quv-48.png', 'quv-64.png', 'quv-128.png', 'quv-192.png', 'quv-512.png', 'LICENSE',
+  './', 'quv.css', 'quv.js', 'quv.wasm', 'manifest.json', 'LICENSE',
+  'quv-32.png', 'quv-48.png', 'quv-64.png', 'quv-128.png', 'quv-192.png', 'quv-512.png',
 ];
 
 self.addEventListener('install', event => {
