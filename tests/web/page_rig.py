@@ -20,10 +20,11 @@ from selenium.webdriver.common.by import By
 FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
          "--window-size=800,600"]
-# The page's state in one read: the open box's [title, text], and the window's, or null once
-# the game has ended.
+# The page's state in one read: the open box's [title, text as shown, its spaces uncollapsed or
+# not], and the window's, or null once the game has ended.
 STATE = """const w = document.getElementById('window'), b = document.getElementById('box');
-return {box: b.open ? [b.querySelector('#box-title').textContent, b.querySelector('#box-text').textContent] : null,
+return {box: b.open ? [b.querySelector('#box-title').textContent,
+                      b.querySelector('#box-text').innerText] : null,
         window: w && {inert: w.inert, busy: w.hasAttribute('aria-busy'),
                       description: w.getAttribute('aria-description') || '',
                       dialog: document.getElementById('question').open}}"""
