@@ -5,9 +5,13 @@
 
 class MessageBoxService {
 public:
+    // Every box shows the application's name as its title, in capitals unlike the windows'
+    // captions.
+    static constexpr const char* kTitle = "QUV";
+
     virtual ~MessageBoxService() = default;
 
-    // Shows text (UTF-8) in a modal box with only an OK button and the application's title;
+    // Shows text (UTF-8) in a modal box with only an OK button and the title kTitle;
     // returns once the player has pressed OK.
     virtual void Show(const std::string& text) = 0;
 };

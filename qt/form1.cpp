@@ -1,13 +1,13 @@
 // Form1: the main window, the building with its 25 room cells and the menu.
 #include "qt/form1.h"
 
-#include "game/program_exit.h"
+#include "game/main_window.h"
 #include "qt/facade.h"
 #include "qt/form2.h"
 #include "qt/menu_bar_keys.h"
 #include "qt/qt_colour.h"
+#include "qt/qt_geometry.h"
 #include "qt/room_cell.h"
-#include "qt/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,25 +15,11 @@
 #include <QLayout>
 #include <QMenuBar>
 
-#include <algorithm>
-
-namespace {
-constexpr QSize kClientSize(Px(4695), Px(4935));
-constexpr QRect kFacade = TwipsRect(720, 720, 3255, 4215);
-
-// Floors count up from the bottom row, columns from the left; index 0 is the top-left cell.
-int CellIndex(int column, int floor) {
-    return 5 * (5 - floor) + (column - 1);
-}
-QRect CellRect(int column, int floor) {
-    return TwipsRect(960 + 600 * (column - 1), 1080 + 720 * (5 - floor), 375, 495);
-}
-} // namespace
+#include <map>
 
 Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
-    : m_game(*this, messages, random)
-    , m_exit(exit) {
-    setWindowTitle(QStringLiteral("Quv"));
+    : m_game(*this, messages, random, exit) {
+    setWindowTitle(QString::fromUtf8(MainWindow::kCaption));
     // A fixed-size window: no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -53,92 +39,88 @@ Form1::~Form1() {
 }
 
 void Form1::BuildMenu() {
-    // "Start" and "Quit" act on a click of the bar itself; no item has an access key or shortcut.
+    // Items that do something act on a click of the bar itself; no item has an access key or
+    // shortcut.
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     m_menuKeys = new MenuBarKeys(bar);
-    AddItem(bar, "S", QStringLiteral("スタート"), [this] {
-        m_game.StartMission();
-        UpdateDescription();
-    });
-    AddItem(bar, "E", QStringLiteral("終了"), [this] { m_exit.EndProgram(); });
-
-    QMenu* score = bar->addMenu(QStringLiteral("スコア"));
-    score->setObjectName(QStringLiteral("SC"));
-    AddItem(score, "GSC", QStringLiteral("現在のスコア"), [this] { m_game.ShowCurrentScore(); });
-    AddItem(score, "HSC", QStringLiteral("ハイスコア"), [this] { m_game.ShowHighScore(); });
+    std::map<std::string, QMenu*> submenus;
+    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
+        const QString caption = QString::fromUtf8(item.caption);
+        const QString name = QString::fromLatin1(item.control);
+        QWidget* parent = *item.parent ? static_cast<QWidget*>(submenus.at(item.parent)) : bar;
+        if (item.command == MenuCommand::None) {
+            QMenu* menu = bar->addMenu(caption);
+            menu->setObjectName(name);
+            submenus[item.control] = menu;
+            continue;
+        }
+        QAction* action = parent->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this,
+                [this, command = item.command] { Choose(command); });
+    }
 }
 
-template <typename Handler>
-void Form1::AddItem(QWidget* menu, const char* name, const QString& caption, Handler handler) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, handler] {
-        handler();
-        // Chosen from the keyboard: the keys go back to the building.
-        m_menuKeys->Leave();
-    });
+void Form1::Choose(MenuCommand command) {
+    m_game.Choose(command);
+    UpdateDescription();
+    // Chosen from the keyboard: the keys go back to the building.
+    m_menuKeys->Leave();
 }
 
 void Form1::BuildBuilding() {
     m_client = new QWidget(this);
-    m_client->setFixedSize(kClientSize);
+    m_client->setFixedSize(ToQSize(Pixels(MainWindow::kClientSize, kDesignDpi)));
     m_client->setAutoFillBackground(true);
-    m_client->setAccessibleName(QStringLiteral("ビル"));
+    m_client->setAccessibleName(QString::fromUtf8(MainWindow::kBuildingName));
     setCentralWidget(m_client);
     SetBackground(Colours::kBackground);
 
     // The facade comes first so that every cell lies above it; it reacts to nothing.
     m_facade = new Facade(m_client);
-    m_facade->setObjectName(QStringLiteral("Label1"));
-    m_facade->setAccessibleName(QStringLiteral("外壁"));
-    m_facade->setGeometry(kFacade);
+    m_facade->setObjectName(QString::fromLatin1(MainWindow::kFacadeControl));
+    m_facade->setAccessibleName(QString::fromUtf8(MainWindow::kFacadeName));
+    m_facade->setGeometry(LayoutRect(MainWindow::kFacade));
 
-    // Created in index order, which is also the tab order: left to right, top floor first.
-    for (int floor = 5; floor >= 1; --floor) {
-        for (int column = 1; column <= 5; ++column) {
-            const int index = CellIndex(column, floor);
-            auto* cell = new RoomCell(column * 10 + floor, m_client);
-            cell->setObjectName(QStringLiteral("Label2_%1").arg(index));
-            cell->setGeometry(CellRect(column, floor));
-            cell->installEventFilter(this);
-            connect(cell, &QAbstractButton::clicked, this,
-                    [this, cell, index] { Visit(cell, index); });
-            connect(cell, &RoomCell::stepRequested, this,
-                    [this, cell](int columnStep, int floorStep) {
-                        StepFocus(cell, columnStep, floorStep);
-                    });
-            m_cells[static_cast<std::size_t>(index)] = cell;
-        }
+    // Created in index order, which is also the tab order.
+    for (int index = 0; index < Room::kCount; ++index) {
+        const Room room = Room::AtIndex(index);
+        auto* cell = new RoomCell(room, m_client);
+        cell->setObjectName(QStringLiteral("%1_%2").arg(MainWindow::kCellControl).arg(index));
+        cell->setGeometry(LayoutRect(room.Place()));
+        cell->installEventFilter(this);
+        connect(cell, &QAbstractButton::clicked, this, [this, cell] { Visit(cell); });
+        connect(cell, &RoomCell::stepRequested, this, [this, cell](Arrow arrow) {
+            Cell(cell->Place().Neighbour(arrow).Index())->setFocus(Qt::OtherFocusReason);
+        });
+        m_cells[static_cast<std::size_t>(index)] = cell;
     }
 }
 
-void Form1::Visit(RoomCell* cell, int index) {
+void Form1::Visit(RoomCell* cell) {
+    // A screen reader's press while a box waits: the game would ignore it, and so does the
+    // window.
+    if (!m_game.Ready())
+        return;
     m_lastVisited = cell;
-    m_game.VisitRoom(index, cell->RoomNumber());
+    m_game.VisitRoom(cell->Place().Index(), cell->RoomNumber());
     UpdateDescription();
     // Once the boxes have closed the player goes on from the room just visited.
     if (isEnabled())
         cell->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::StepFocus(const RoomCell* from, int columnStep, int floorStep) {
-    // The arrows stop at the walls of the building.
-    const int column = std::clamp(from->Column() + columnStep, 1, 5);
-    const int floor = std::clamp(from->Floor() + floorStep, 1, 5);
-    Cell(CellIndex(column, floor))->setFocus(Qt::OtherFocusReason);
-}
-
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Only the cells are watched: which of keys and mouse the player uses, and the focus.
     switch (event->type()) {
     case QEvent::KeyPress:
-        m_keyboardPlay = true;
+        m_focusFrame.KeyboardUsed();
         UpdateFocusMark();
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        m_keyboardPlay = false;
+        m_focusFrame.MouseUsed();
         UpdateFocusMark();
         break;
     case QEvent::FocusIn:
@@ -153,15 +135,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::UpdateFocusMark() {
     const auto* focused = qobject_cast<const RoomCell*>(QApplication::focusWidget());
-    const bool marked = m_keyboardPlay && focused && focused->parentWidget() == m_client;
-    m_facade->SetMark(marked ? focused->geometry().translated(-m_facade->pos()) : QRect());
+    const bool onRoom = focused && focused->parentWidget() == m_client;
+    m_facade->SetMark(m_focusFrame.Shown(onRoom) ? focused->geometry().translated(-m_facade->pos())
+                                                 : QRect());
 }
 
 void Form1::UpdateDescription() {
-    // What a sighted player reads from the background's colour: which suspect is sought.
-    const GameState& s = m_game.State();
-    setAccessibleDescription(s.MissionActive ? QStringLiteral("%1人目").arg(s.SuspectNo)
-                                             : QString());
+    setAccessibleDescription(QString::fromStdString(MainWindow::Description(m_game.State())));
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -207,7 +187,7 @@ void Form1::SetMainWindowEnabled(bool enabled) {
 void Form1::ShowContinueDialog() {
     // An answered dialog may linger until its deletion; a new mission end gets a fresh one.
     if (!m_dialog || !m_dialog->isVisible())
-        m_dialog = new Form2(*this, m_exit, this);
+        m_dialog = new Form2(m_game, this);
     m_dialog->Present();
 }
 
@@ -223,11 +203,9 @@ void Form1::changeEvent(QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Disabled means the continue dialog is waiting for an answer: the window stays.
-    if (!isEnabled()) {
+    // While the continue dialog waits for an answer the window stays.
+    if (m_game.CloseMainWindow())
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    event->accept();
-    m_exit.EndProgram();
 }

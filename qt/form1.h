@@ -1,8 +1,10 @@
 // Form1: the main window, the building with its 25 room cells and the menu.
 #pragma once
 
+#include "game/focus_frame.h"
 #include "game/game.h"
 #include "game/game_view.h"
+#include "game/room.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,12 +14,12 @@
 class Facade;
 class Form2;
 class MenuBarKeys;
-class ProgramExit;
 class RoomCell;
 
-// Owns the one Game (and so the one GameState) of the process. It only wires: a click on cell i
-// (or Enter, Space or a screen reader's press on it) becomes VisitRoom(i, caption) and a menu
-// choice one call into the game.
+// Owns the one Game (and so the one GameState) of the process. It builds itself from the
+// game's description of the screen and only wires: a click on cell i (or Enter, Space or a
+// screen reader's press on it) becomes VisitRoom(i, caption) and a menu choice one call into
+// the game.
 class Form1 final : public QMainWindow, public GameView {
     Q_OBJECT
 
@@ -48,22 +50,18 @@ protected:
 
 private:
     void BuildMenu();
-    template <typename Handler>
-    void AddItem(QWidget* menu, const char* name, const QString& caption, Handler handler);
     void BuildBuilding();
-    void Visit(RoomCell* cell, int index);
-    void StepFocus(const RoomCell* from, int columnStep, int floorStep);
+    void Choose(MenuCommand command);
+    void Visit(RoomCell* cell);
     void UpdateFocusMark();
     void UpdateDescription();
 
     Game m_game;
-    ProgramExit& m_exit;
     QWidget* m_client = nullptr;
     Facade* m_facade = nullptr;
-    std::array<RoomCell*, 25> m_cells{};
+    std::array<RoomCell*, Room::kCount> m_cells{};
     QPointer<Form2> m_dialog;
-    // The last key or mouse press on a cell decides: the focus mark shows for keyboard play only.
-    bool m_keyboardPlay = false;
+    FocusFrame m_focusFrame;
     RoomCell* m_lastVisited = nullptr;
     MenuBarKeys* m_menuKeys = nullptr;
 };

@@ -1,9 +1,9 @@
 // Form2: the continue dialog, asked at the end of every mission.
 #include "qt/form2.h"
 
-#include "game/game_view.h"
-#include "game/program_exit.h"
-#include "qt/twips.h"
+#include "game/continue_dialog.h"
+#include "game/game.h"
+#include "qt/qt_geometry.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,16 +11,15 @@
 #include <QStyle>
 #include <QWindow>
 
-#include <algorithm>
-
 namespace {
-// The layout in twips, as drawn for the 96-dpi font; GrownPx() turns it into pixels.
-constexpr QSize kClientSize(2550, 960);
-constexpr QRect kQuestion(120, 120, 1575, 255);
-constexpr QRect kYes(120, 480, 1095, 375);
-constexpr QRect kNo(1320, 480, 1095, 375);
-// The question may widen up to the dialog's margin on its right.
-constexpr int kQuestionRoom = kClientSize.width() - 2 * kQuestion.left();
+QPushButton* MakeButton(const ContinueDialog::Control& control, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(control.caption), parent);
+    button->setObjectName(QString::fromLatin1(control.name));
+    // Neither is the default: Enter answers with the focused button only (see keyPressEvent).
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
 
 // The room a caption needs inside a push button: its text plus the frame and margin the style
 // draws around it.
@@ -31,62 +30,42 @@ QSize CaptionNeeds(const QPushButton& button) {
     const QFontMetrics fm = button.fontMetrics();
     return QSize(fm.horizontalAdvance(button.text()) + chrome, fm.height() + chrome);
 }
-
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Neither is the default: Enter answers with the focused button only (see keyPressEvent).
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
 } // namespace
 
-Form2::Form2(GameView& view, ProgramExit& exit, QWidget* mainWindow)
+Form2::Form2(Game& game, QWidget* mainWindow)
     : QDialog(nullptr)
-    , m_view(view)
-    , m_exit(exit)
+    , m_game(game)
     , m_mainWindow(mainWindow) {
-    setWindowTitle(QStringLiteral("Quv"));
+    setWindowTitle(QString::fromUtf8(ContinueDialog::kCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    auto* question = new QLabel(QStringLiteral("ゲーム、続けるか？"), this);
-    question->setObjectName(QStringLiteral("Label1"));
-    m_yes = MakeButton(QStringLiteral("ＹＥＳ"), "Command1", this);
-    m_no = MakeButton(QStringLiteral("ＮＯ"), "Command2", this);
+    m_question = new QLabel(QString::fromUtf8(ContinueDialog::kQuestion.caption), this);
+    m_question->setObjectName(QString::fromLatin1(ContinueDialog::kQuestion.name));
+    m_yes = MakeButton(ContinueDialog::kYes, this);
+    m_no = MakeButton(ContinueDialog::kNo, this);
     setTabOrder(m_yes, m_no);
-    connect(m_yes, &QPushButton::clicked, this, &Form2::AnswerYes);
-    connect(m_no, &QPushButton::clicked, this, [this] { m_exit.EndProgram(); });
+    connect(m_yes, &QPushButton::clicked, this, [this] { Answer(true); });
+    connect(m_no, &QPushButton::clicked, this, [this] { Answer(false); });
 
-    // Fonts differ between systems and players: the whole dialog grows to fit them.
-    const QSize yesNeeds = CaptionNeeds(*m_yes);
-    const QSize noNeeds = CaptionNeeds(*m_no);
-    const double growth =
-        Growth(QSize(question->sizeHint().width(), question->fontMetrics().height()),
-               yesNeeds.expandedTo(noNeeds));
-
-    setFixedSize(GrownPx(kClientSize.width(), growth), GrownPx(kClientSize.height(), growth));
-    const QRect questionRect = GrownPx(kQuestion, growth);
-    question->setGeometry(questionRect);
-    question->resize(std::min(std::max(questionRect.width(), question->sizeHint().width()),
-                              GrownPx(kQuestionRoom, growth)),
-                     questionRect.height());
-    m_yes->setGeometry(GrownPx(kYes, growth));
-    m_no->setGeometry(GrownPx(kNo, growth));
+    // Fonts differ between systems and players: the whole dialog grows to fit them. Qt scales
+    // its pixels for the screen itself, so the layout is taken at the resolution it was drawn
+    // for and the fonts are measured in the same pixels.
+    const double growth = ContinueDialog::Growth(QuestionNeeds(), ButtonNeeds(), kDesignDpi);
+    setFixedSize(ToQSize(ContinueDialog::ClientSize(kDesignDpi, growth)));
+    m_question->setGeometry(
+        ToQRect(ContinueDialog::QuestionPlace(QuestionNeeds().width, kDesignDpi, growth)));
+    m_yes->setGeometry(ToQRect(ContinueDialog::Place(ContinueDialog::kYes, kDesignDpi, growth)));
+    m_no->setGeometry(ToQRect(ContinueDialog::Place(ContinueDialog::kNo, kDesignDpi, growth)));
 }
 
-double Form2::Growth(QSize questionNeeds, QSize buttonNeeds) {
-    // The question may first widen into the free space on its right; where even that, or a
-    // button, is too small for its caption, the whole dialog grows by one factor, keeping its
-    // proportions and margins.
-    return std::max({
-        1.0,
-        questionNeeds.width() / double(Px(kQuestionRoom)),
-        questionNeeds.height() / double(Px(kQuestion.height())),
-        buttonNeeds.width() / double(Px(kYes.width())),
-        buttonNeeds.height() / double(Px(kYes.height())),
-    });
+PixelSize Form2::QuestionNeeds() const {
+    return {m_question->sizeHint().width(), m_question->fontMetrics().height()};
+}
+
+PixelSize Form2::ButtonNeeds() const {
+    const QSize needs = CaptionNeeds(*m_yes).expandedTo(CaptionNeeds(*m_no));
+    return {needs.width(), needs.height()};
 }
 
 void Form2::Present() {
@@ -121,14 +100,14 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form2::reject() {
-    AnswerYes();
+    Answer(true);
 }
 
-void Form2::AnswerYes() {
-    if (m_answered)
+void Form2::Answer(bool yes) {
+    // An answer the game does not take (a second one, or one that came too early) leaves the
+    // dialog as it is; NO has ended the program by now.
+    if (!m_game.AnswerContinue(yes) || !yes)
         return;
-    m_answered = true;
-    m_view.SetMainWindowEnabled(true);
     hide();
     // Hand the keyboard straight back to the building rather than leave it to the desktop.
     if (m_mainWindow)

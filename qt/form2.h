@@ -1,32 +1,32 @@
 // Form2: the continue dialog, asked at the end of every mission.
 #pragma once
 
-#include <QDialog>
-#include <QSize>
+#include "game/twips.h"
 
-class GameView;
-class ProgramExit;
+#include <QDialog>
+
+class Game;
+class QLabel;
 class QPushButton;
 
 // YES (or closing the dialog through its frame) gives the main window back to the player; NO
-// ends the program; Enter presses the focused one; Escape does nothing. The dialog has no Qt
-// parent: a child of the disabled main window would be disabled with it. It stays above the main
-// window as its transient window instead.
+// ends the program; Enter presses the focused one; Escape does nothing. The answers are the
+// game's to take. The dialog has no Qt parent: a child of the disabled main window would be
+// disabled with it. It stays above the main window as its transient window instead.
 class Form2 final : public QDialog {
     Q_OBJECT
 
 public:
-    Form2(GameView& view, ProgramExit& exit, QWidget* mainWindow);
+    Form2(Game& game, QWidget* mainWindow);
 
     // Shows the dialog modeless over the main window, with the focus on YES.
     void Present();
 
-    // How much the dialog must grow, from its layout at 96 dpi, to fit the question's text
-    // (width, height) and the larger button's caption with the style's frame around it.
-    static double Growth(QSize questionNeeds, QSize buttonNeeds);
-
     QPushButton* YesButton() const { return m_yes; }
     QPushButton* NoButton() const { return m_no; }
+    // The room the question's text and the larger caption need, in the dialog's pixels.
+    PixelSize QuestionNeeds() const;
+    PixelSize ButtonNeeds() const;
 
 public slots:
     // The window frame's close button lands here: it counts as YES, so that the main window is
@@ -37,12 +37,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void AnswerYes();
+    void Answer(bool yes);
 
-    GameView& m_view;
-    ProgramExit& m_exit;
+    Game& m_game;
     QWidget* m_mainWindow;
+    QLabel* m_question = nullptr;
     QPushButton* m_yes = nullptr;
     QPushButton* m_no = nullptr;
-    bool m_answered = false;
 };

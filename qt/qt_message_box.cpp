@@ -7,7 +7,7 @@ void QtMessageBox::Show(const std::string& text) {
     // A child of the game's window opens centred over it, is transient for it, and minimises
     // with it; application-modal, so no window of the game takes input until OK.
     QWidget* owner = m_owner ? m_owner() : nullptr;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("QUV"), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kTitle), QString::fromStdString(text),
                     QMessageBox::Ok, owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -6,14 +6,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-RoomCell::RoomCell(int roomNumber, QWidget* parent)
-    : QAbstractButton(parent) {
-    setText(QString::number(roomNumber));
+RoomCell::RoomCell(Room room, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_room(room) {
+    setText(QString::fromStdString(room.Caption()));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // What a screen reader says of the room: its number, then where it is in the building.
-    setAccessibleName(
-        QStringLiteral("%1号室 %2列目 %3階").arg(roomNumber).arg(Column()).arg(Floor()));
+    setAccessibleName(QString::fromStdString(room.AccessibleName()));
 }
 
 void RoomCell::SetColours(Colour back, Colour /*text*/) {
@@ -30,16 +29,16 @@ void RoomCell::paintEvent(QPaintEvent* /*event*/) {
 void RoomCell::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
-        emit stepRequested(-1, 0);
+        emit stepRequested(Arrow::Left);
         break;
     case Qt::Key_Right:
-        emit stepRequested(1, 0);
+        emit stepRequested(Arrow::Right);
         break;
     case Qt::Key_Up:
-        emit stepRequested(0, 1);
+        emit stepRequested(Arrow::Up);
         break;
     case Qt::Key_Down:
-        emit stepRequested(0, -1);
+        emit stepRequested(Arrow::Down);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/colours.h"
+#include "game/room.h"
 
 #include <QAbstractButton>
 
@@ -13,21 +14,22 @@ class RoomCell final : public QAbstractButton {
     Q_OBJECT
 
 public:
-    RoomCell(int roomNumber, QWidget* parent);
+    RoomCell(Room room, QWidget* parent);
 
+    // The caption read back as a number, as the game reads a room.
     int RoomNumber() const { return text().toInt(); }
-    int Column() const { return RoomNumber() / 10; }
-    int Floor() const { return RoomNumber() % 10; }
+    Room Place() const { return m_room; }
     void SetColours(Colour back, Colour text);
 
 signals:
-    // An arrow key asks for the neighbouring room: columnStep -1 is left, floorStep 1 is up.
-    void stepRequested(int columnStep, int floorStep);
+    // An arrow key asks for the neighbouring room.
+    void stepRequested(Arrow arrow);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    Room m_room;
     Colour m_back = Colours::kCellIdle;
 };

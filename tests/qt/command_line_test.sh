@@ -52,14 +52,14 @@ same version out "QUV $version"
 same short_version out "QUV $version"
 for case in help short_help; do
     [ "$(status $case)" = 0 ] || fail "$case exited $(status $case)"
-    [ "$(first $case out)" = "Usage: quv [Qt options]" ] || fail "$case began: $(first $case out)"
+    [ "$(first $case out)" = "Usage: quv [options]" ] || fail "$case began: $(first $case out)"
 done
 grep -q -- "--version" "$out/help.out" || fail "--help does not list --version"
 cmp -s "$out/help.out" "$out/short_help.out" || fail "-h and --help differ"
 
 [ "$(status unknown)" = 1 ] || fail "an unknown option exited $(status unknown)"
-grep -qx "quv: unknown option 'bogus'" "$out/unknown.err" || fail "unknown option: $(cat "$out/unknown.err")"
-grep -qx "Usage: quv \[Qt options\]" "$out/unknown.err" || fail "no usage after an unknown option"
+grep -qx "quv: unknown option '--bogus'" "$out/unknown.err" || fail "unknown option: $(cat "$out/unknown.err")"
+grep -qx "Usage: quv \[options\]" "$out/unknown.err" || fail "no usage after an unknown option"
 [ "$(status argument)" = 1 ] || fail "an argument exited $(status argument)"
 grep -qx "quv: unexpected argument 'extra'" "$out/argument.err" || fail "argument: $(cat "$out/argument.err")"
 

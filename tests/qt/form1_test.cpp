@@ -1,5 +1,7 @@
 // The main window as the player sees and uses it: the building, the menu and the room clicks.
+#include "game/main_window.h"
 #include "qt/facade.h"
+#include "qt/qt_geometry.h"
 #include "window_rig.h"
 
 #include <QAccessible>
@@ -32,7 +34,6 @@ class Form1Test : public QObject {
 private slots:
     void windowHasCaptionIconAndFixedClientAreaBelowTheMenu();
     void menuBarHoldsStartQuitAndScoreInOrderWithoutKeys();
-    void cellsSitWhereTheirRoomsAre_data();
     void cellsSitWhereTheirRoomsAre();
     void facadeAndBackgroundShowTheirColours();
     void aRoomBeforeStartAsksForStartAndStaysBlue();
@@ -62,10 +63,11 @@ private slots:
 void Form1Test::windowHasCaptionIconAndFixedClientAreaBelowTheMenu() {
     UiRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Quv"));
-    QCOMPARE(rig.window.ClientArea()->size(), QSize(313, 329));
+    QCOMPARE(rig.window.windowTitle(), QString::fromUtf8(MainWindow::kCaption));
+    const QSize client = ToQSize(Pixels(MainWindow::kClientSize, kDesignDpi));
+    QCOMPARE(rig.window.ClientArea()->size(), client);
     QCOMPARE(rig.window.ClientArea()->y(), rig.window.menuBar()->height());
-    QCOMPARE(rig.window.height(), rig.window.menuBar()->height() + 329);
+    QCOMPARE(rig.window.height(), rig.window.menuBar()->height() + client.height());
     QCOMPARE(rig.window.minimumSize(), rig.window.maximumSize());
     QVERIFY(!rig.window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     // Whatever the font, every menu caption shows whole in the bar above the client area.
@@ -85,61 +87,53 @@ void Form1Test::windowHasCaptionIconAndFixedClientAreaBelowTheMenu() {
 
 void Form1Test::menuBarHoldsStartQuitAndScoreInOrderWithoutKeys() {
     UiRig rig;
-    QStringList captions;
+    // Each item, on the bar or in the submenu the description puts it in, in the same order.
+    QStringList expected;
+    QStringList built;
+    for (const MainWindow::MenuItem& item : MainWindow::Menu())
+        expected << QStringLiteral("%1>%2:%3")
+                        .arg(QString::fromLatin1(item.parent), QString::fromLatin1(item.control),
+                             QString::fromUtf8(item.caption));
     for (QAction* action : rig.window.menuBar()->actions()) {
-        captions << action->text();
+        const QString name = action->menu() ? action->menu()->objectName() : action->objectName();
+        built << QStringLiteral(">%1:%2").arg(name, action->text());
         QVERIFY(action->shortcut().isEmpty());
+        if (!action->menu())
+            continue;
+        for (QAction* item : action->menu()->actions()) {
+            built << QStringLiteral("%1>%2:%3").arg(name, item->objectName(), item->text());
+            QVERIFY(item->shortcut().isEmpty());
+        }
     }
-    QCOMPARE(captions, (QStringList{"スタート", "終了", "スコア"}));
-
-    auto* score = rig.window.findChild<QMenu*>(QStringLiteral("SC"));
-    QVERIFY(score);
-    QStringList items;
-    for (QAction* action : score->actions()) {
-        items << action->text();
-        QVERIFY(action->shortcut().isEmpty());
-    }
-    QCOMPARE(items, (QStringList{"現在のスコア", "ハイスコア"}));
-    for (const QString& caption : captions + items)
-        QVERIFY(!caption.contains(QLatin1Char('&')));
-}
-
-void Form1Test::cellsSitWhereTheirRoomsAre_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry");
-    // Captions and places typed from the building's plan, in pixels (twips / 15).
-    QTest::newRow("top left") << 0 << "15" << QRect(64, 72, 25, 33);
-    QTest::newRow("top right") << 4 << "55" << QRect(224, 72, 25, 33);
-    QTest::newRow("fourth floor") << 6 << "24" << QRect(104, 120, 25, 33);
-    QTest::newRow("centre") << 12 << "33" << QRect(144, 168, 25, 33);
-    QTest::newRow("second floor") << 18 << "42" << QRect(184, 216, 25, 33);
-    QTest::newRow("bottom left") << 20 << "11" << QRect(64, 264, 25, 33);
-    QTest::newRow("bottom right") << 24 << "51" << QRect(224, 264, 25, 33);
+    QCOMPARE(built, expected);
 }
 
 void Form1Test::cellsSitWhereTheirRoomsAre() {
-    QFETCH(int, index);
-    QFETCH(QString, caption);
-    QFETCH(QRect, geometry);
     UiRig rig;
-    RoomCell* cell = rig.window.Cell(index);
-    QCOMPARE(cell->text(), caption);
-    QCOMPARE(cell->geometry(), geometry);
-    QCOMPARE(rig.PixelAt(geometry.center()), kBlue);
-    QCOMPARE(rig.PixelAt(geometry.topLeft()), kBlue);
-    // Blue on blue: the caption never shows, so every pixel of the cell is blue.
-    const QImage image = cell->grab().toImage();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            QCOMPARE(image.pixelColor(x, y), kBlue);
+    for (int index = 0; index < Room::kCount; ++index) {
+        const Room room = Room::AtIndex(index);
+        RoomCell* cell = rig.window.Cell(index);
+        const QRect geometry = LayoutRect(room.Place());
+        QCOMPARE(cell->objectName(), QStringLiteral("Label2_%1").arg(index));
+        QCOMPARE(cell->text(), QString::fromStdString(room.Caption()));
+        QCOMPARE(cell->geometry(), geometry);
+        QCOMPARE(rig.PixelAt(geometry.topLeft()), kBlue);
+        // Blue on blue: the caption never shows, so every pixel of the cell is blue.
+        const QImage image = cell->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QCOMPARE(image.pixelColor(x, y), kBlue);
+    }
+    // Tab goes through the cells in index order.
+    for (int index = 0; index + 1 < Room::kCount; ++index)
+        QCOMPARE(rig.window.Cell(index)->nextInFocusChain(), rig.window.Cell(index + 1));
 }
 
 void Form1Test::facadeAndBackgroundShowTheirColours() {
     UiRig rig;
-    auto* facade = rig.window.findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* facade = rig.window.findChild<QLabel*>(QString::fromLatin1(MainWindow::kFacadeControl));
     QVERIFY(facade);
-    QCOMPARE(facade->geometry(), QRect(48, 48, 217, 281));
+    QCOMPARE(facade->geometry(), LayoutRect(MainWindow::kFacade));
     QCOMPARE(rig.PixelAt(QPoint(50, 50)), kSilver);   // facade, left of the cells
     QCOMPARE(rig.PixelAt(QPoint(100, 80)), kSilver);  // between two cells
     QCOMPARE(rig.PixelAt(QPoint(264, 328)), kSilver); // its bottom-right corner
@@ -549,7 +543,8 @@ void Form1Test::aScreenReaderFindsNamedRoomButtonsThatVisit() {
     QAccessibleInterface* room = QAccessible::queryAccessibleInterface(rig.window.Cell(CellOf(32)));
     QVERIFY(room);
     QCOMPARE(room->role(), QAccessible::Button);
-    QCOMPARE(room->text(QAccessible::Name), QStringLiteral("32号室 3列目 2階"));
+    QCOMPARE(room->text(QAccessible::Name),
+             QString::fromStdString(Room::Numbered(32).AccessibleName()));
     QVERIFY(room->state().focusable);
     QAccessibleActionInterface* actions = room->actionInterface();
     QVERIFY(actions);

@@ -1,5 +1,6 @@
 // The continue dialog: its look, and every way of answering it.
-#include "qt/twips.h"
+#include "game/continue_dialog.h"
+#include "qt/qt_geometry.h"
 #include "window_rig.h"
 
 #include <QCloseEvent>
@@ -19,8 +20,6 @@ private slots:
     void theFrameCountsAsYes();
     void enterAnswersWithTheFocusedButtonEscapeWithNeither_data();
     void enterAnswersWithTheFocusedButtonEscapeWithNeither();
-    void theDialogGrowsForWhicheverCaptionNeedsItMost_data();
-    void theDialogGrowsForWhicheverCaptionNeedsItMost();
     void activatingTheWaitingMainWindowHandsTheFocusToTheDialog();
     void aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne();
 
@@ -35,14 +34,17 @@ void Form2Test::showsTheQuestionAndTwoButtonsAtTheirPlaces() {
     UiRig rig;
     Form2* dialog = EndAMission(rig);
     QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Quv"));
+    QCOMPARE(dialog->windowTitle(), QString::fromUtf8(ContinueDialog::kCaption));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
 
-    auto* question = dialog->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* question =
+        dialog->findChild<QLabel*>(QString::fromLatin1(ContinueDialog::kQuestion.name));
     QVERIFY(question);
-    QCOMPARE(question->text(), QStringLiteral("ゲーム、続けるか？"));
-    QCOMPARE(dialog->YesButton()->text(), QStringLiteral("ＹＥＳ"));
-    QCOMPARE(dialog->NoButton()->text(), QStringLiteral("ＮＯ"));
+    QCOMPARE(question->text(), QString::fromUtf8(ContinueDialog::kQuestion.caption));
+    QCOMPARE(dialog->YesButton()->text(), QString::fromUtf8(ContinueDialog::kYes.caption));
+    QCOMPARE(dialog->YesButton()->objectName(), QString::fromLatin1(ContinueDialog::kYes.name));
+    QCOMPARE(dialog->NoButton()->text(), QString::fromUtf8(ContinueDialog::kNo.caption));
+    QCOMPARE(dialog->NoButton()->objectName(), QString::fromLatin1(ContinueDialog::kNo.name));
 
     // Nothing of the question or of a button's caption is cut off, whatever the font.
     const QFontMetrics qfm = question->fontMetrics();
@@ -61,28 +63,19 @@ void Form2Test::showsTheQuestionAndTwoButtonsAtTheirPlaces() {
         QVERIFY2(bfm.height() <= inside.height(), qPrintable(button->text()));
     }
 
-    if (QGuiApplication::primaryScreen()->logicalDotsPerInch() <= 96) {
-        // The font the dialog was drawn for: its size and places in pixels, exactly.
-        QCOMPARE(dialog->size(), QSize(170, 64));
-        QCOMPARE(question->pos(), QPoint(8, 8));
-        QCOMPARE(question->height(), 17);
-        QVERIFY(question->width() >= 105);
-        QCOMPARE(dialog->YesButton()->geometry(), QRect(8, 32, 73, 25));
-        QCOMPARE(dialog->NoButton()->geometry(), QRect(88, 32, 73, 25));
-    } else {
-        // A larger font: the dialog has grown, with its proportions and margins.
-        const double growth = dialog->width() / 170.0;
-        QVERIFY(growth > 1.0);
-        QVERIFY(qAbs(dialog->height() - 64 * growth) <= 1.0);
-        const QRect yes = dialog->YesButton()->geometry();
-        const QRect no = dialog->NoButton()->geometry();
-        QVERIFY(qAbs(yes.left() - 8 * growth) <= 1.0);
-        QVERIFY(qAbs(yes.top() - 32 * growth) <= 1.0);
-        QVERIFY(qAbs(no.left() - 88 * growth) <= 1.0);
-        QCOMPARE(no.size(), yes.size());
-        QVERIFY(qAbs(yes.width() - 73 * growth) <= 1.0);
-        QVERIFY(qAbs(question->x() - 8 * growth) <= 1.0);
-    }
+    // Where the game's description puts everything, grown by as much as this font needs: at the
+    // font the dialog was drawn for, exactly as drawn.
+    const double growth =
+        ContinueDialog::Growth(dialog->QuestionNeeds(), dialog->ButtonNeeds(), kDesignDpi);
+    const bool drawnFont = QGuiApplication::primaryScreen()->logicalDotsPerInch() <= 96;
+    QCOMPARE(growth > 1.0, !drawnFont);
+    QCOMPARE(dialog->size(), ToQSize(ContinueDialog::ClientSize(kDesignDpi, growth)));
+    QCOMPARE(question->geometry(), ToQRect(ContinueDialog::QuestionPlace(
+                                       dialog->QuestionNeeds().width, kDesignDpi, growth)));
+    QCOMPARE(dialog->YesButton()->geometry(),
+             ToQRect(ContinueDialog::Place(ContinueDialog::kYes, kDesignDpi, growth)));
+    QCOMPARE(dialog->NoButton()->geometry(),
+             ToQRect(ContinueDialog::Place(ContinueDialog::kNo, kDesignDpi, growth)));
 }
 
 void Form2Test::opensAboveTheMainWindowWithFocusOnYesAndNoDefaultButton() {
@@ -184,30 +177,6 @@ void Form2Test::enterAnswersWithTheFocusedButtonEscapeWithNeither() {
     QCOMPARE(rig.window.isEnabled(), answer == "yes");
     QCOMPARE(rig.exit.calls, answer == "no" ? 1 : 0);
     QCOMPARE(dialog->isVisible(), answer != "yes");
-}
-
-void Form2Test::theDialogGrowsForWhicheverCaptionNeedsItMost_data() {
-    // At 96 dpi the question has 154 px to widen into and is 17 px high; a button is 73 x 25.
-    QTest::addColumn<QSize>("question");
-    QTest::addColumn<QSize>("button");
-    QTest::addColumn<double>("growth");
-    QTest::newRow("everything fits") << QSize(154, 17) << QSize(73, 25) << 1.0;
-    QTest::newRow("a wide question") << QSize(231, 17) << QSize(73, 25) << 1.5;
-    QTest::newRow("a tall question") << QSize(100, 34) << QSize(73, 25) << 2.0;
-    QTest::newRow("a wide caption") << QSize(100, 17) << QSize(146, 25) << 2.0;
-    QTest::newRow("a tall caption") << QSize(100, 17) << QSize(73, 50) << 2.0;
-}
-
-void Form2Test::theDialogGrowsForWhicheverCaptionNeedsItMost() {
-    QFETCH(QSize, question);
-    QFETCH(QSize, button);
-    QFETCH(double, growth);
-    QCOMPARE(Form2::Growth(question, button), growth);
-    // Grown sizes round up: a button one pixel short would cut its caption.
-    QCOMPARE(GrownPx(1095, 1.0), 73);
-    QCOMPARE(GrownPx(1095, 1.01), 74);
-    QCOMPARE(GrownPx(375, 1.5), 38);
-    QCOMPARE(GrownPx(kTwipsPerPixel, 1.001), 2);
 }
 
 void Form2Test::activatingTheWaitingMainWindowHandsTheFocusToTheDialog() {

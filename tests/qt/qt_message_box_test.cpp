@@ -1,10 +1,12 @@
 // The runtime services as the program really uses them: the message boxes and the program exit,
 // closed and read as the player would, and what is said when no display can be opened.
+#include "game/main_window.h"
 #include "qt/display_guard.h"
 #include "qt/program.h"
 #include "qt/qt_program_exit.h"
 #include "window_rig.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -23,15 +25,17 @@ struct SeenBox {
     QWindow* transientParent;
 };
 
-// Presses OK on every message box that opens, after noting what it showed.
+// Presses OK on every message box that opens, after noting what it showed. onBox, if set, runs
+// while the box is still open.
 class BoxCloser : public QObject {
 public:
-    explicit BoxCloser(std::function<QColor()> watchedCell)
+    explicit BoxCloser(std::function<QColor()> watchedCell = [] { return QColor(); })
         : m_watchedCell(std::move(watchedCell)) {
         connect(&m_timer, &QTimer::timeout, this, [this] { CloseOpenBox(); });
         m_timer.start(5);
     }
     QList<SeenBox> seen;
+    std::function<void(const QString&)> onBox;
 
 private:
     void CloseOpenBox() {
@@ -44,11 +48,39 @@ private:
         seen.append({box->windowTitle(), box->text(), buttons, box->icon(),
                      box->windowModality() == Qt::ApplicationModal, m_watchedCell(),
                      box->parentWidget(), box->windowHandle()->transientParent()});
+        if (onBox)
+            onBox(box->text());
         QTest::keyClick(box, Qt::Key_Return);
     }
     std::function<QColor()> m_watchedCell;
     QTimer m_timer;
 };
+
+// A screen reader's press on the room or on the menu item a row names, as the accessibility
+// bridge performs it.
+void PressAsAScreenReader(Form1& window, const QString& what) {
+    QAccessibleInterface* target = nullptr;
+    if (what.startsWith(QLatin1String("room "))) {
+        target = QAccessible::queryAccessibleInterface(window.Cell(CellOf(what.mid(5).toInt())));
+    } else {
+        QString caption;
+        for (const MainWindow::MenuItem& item : MainWindow::Menu())
+            if (what == QLatin1String(item.control))
+                caption = QString::fromUtf8(item.caption);
+        auto* score = window.findChild<QMenu*>(QStringLiteral("SC"));
+        for (QWidget* menu :
+             {static_cast<QWidget*>(window.menuBar()), static_cast<QWidget*>(score)}) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; i < iface->childCount(); ++i)
+                if (iface->child(i)->text(QAccessible::Name) == caption)
+                    target = iface->child(i);
+        }
+    }
+    QVERIFY2(target && target->actionInterface(), qPrintable(what));
+    target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // A button's press comes a moment later, as a real click would.
+    QTest::qWait(250);
+}
 
 } // namespace
 
@@ -58,6 +90,8 @@ class QtMessageBoxTest : public QObject {
 private slots:
     void everyTextGetsItsOwnModalOkBoxTitledQuvOverTheGame();
     void endProgramLeavesTheEventLoop();
+    void aScreenReadersPressWhileTheGameWaitsDoesNothing_data();
+    void aScreenReadersPressWhileTheGameWaitsDoesNothing();
     void aMissingDisplayPlatformIsNamedWithWhatBringsIt_data();
     void aMissingDisplayPlatformIsNamedWithWhatBringsIt();
 };
@@ -113,6 +147,73 @@ void QtMessageBoxTest::everyTextGetsItsOwnModalOkBoxTitledQuvOverTheGame() {
     QCOMPARE(closer.seen[7].cell, QColor("#000000"));
     QCOMPARE(closer.seen[8].cell, QColor("#000000"));
     QCOMPARE(closer.seen[9].cell, QColor("#0000FF"));
+}
+
+void QtMessageBoxTest::aScreenReadersPressWhileTheGameWaitsDoesNothing_data() {
+    QTest::addColumn<bool>("duringABox"); // else while the continue dialog waits
+    QTest::addColumn<QString>("what");
+    QTest::newRow("box: the room being visited") << true << "room 11";
+    QTest::newRow("box: another room") << true << "room 42";
+    QTest::newRow("box: start") << true << "S";
+    QTest::newRow("box: current score") << true << "GSC";
+    QTest::newRow("box: high score") << true << "HSC";
+    QTest::newRow("dialog: a room") << false << "room 33";
+    QTest::newRow("dialog: start") << false << "S";
+    QTest::newRow("dialog: quit") << false << "E";
+    QTest::newRow("dialog: current score") << false << "GSC";
+    QTest::newRow("dialog: high score") << false << "HSC";
+}
+
+// While a catch is told, a second press must not pay it again, nor anything else interleave;
+// while the dialog waits, the disabled main window takes nothing, by any path.
+void QtMessageBoxTest::aScreenReadersPressWhileTheGameWaitsDoesNothing() {
+    QFETCH(bool, duringABox);
+    QFETCH(QString, what);
+    EventLog log;
+    ScriptedRandom random{log};
+    CountingExit exit;
+    Program program(random, exit);
+    Form1& window = program.Window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    BoxCloser closer;
+    random.fallback = ScriptedRandom::Middle(1); // every suspect in room 11
+    window.findChild<QAction*>(QStringLiteral("S"))->trigger();
+    closer.seen.clear();
+
+    if (duringABox) {
+        bool pressed = false;
+        closer.onBox = [&](const QString& text) {
+            if (!pressed && text.startsWith(QStringLiteral("奴だ"))) {
+                pressed = true;
+                PressAsAScreenReader(window, what);
+            }
+        };
+        QTest::mouseClick(window.Cell(CellOf(11)), Qt::LeftButton);
+        QVERIFY(pressed);
+        QStringList texts;
+        for (const SeenBox& box : closer.seen)
+            texts << box.text;
+        QCOMPARE(texts, (QStringList{"奴だ！\u3000ここにいやがった！",
+                                     "君には6万ドルが支払われる。", "2人目"}));
+        QCOMPARE(window.State().Reward, 6);
+        QCOMPARE(window.State().CaughtCount, 1);
+        QCOMPARE(window.State().SuspectNo, 2);
+        return;
+    }
+
+    for (int suspect = 1; suspect <= 6; ++suspect)
+        QTest::mouseClick(window.Cell(CellOf(11)), Qt::LeftButton);
+    QVERIFY(window.ContinueDialog() && window.ContinueDialog()->isVisible());
+    const qsizetype boxes = closer.seen.size();
+    // What a screen reader learns of the rooms meanwhile: they are unavailable.
+    QVERIFY(QAccessible::queryAccessibleInterface(window.Cell(0))->state().disabled);
+    PressAsAScreenReader(window, what);
+    QCOMPARE(closer.seen.size(), boxes);
+    QCOMPARE(exit.calls, 0);
+    QCOMPARE(window.State().MissionActive, 0);
+    QVERIFY(!window.isEnabled());
+    QVERIFY(window.ContinueDialog()->isVisible());
 }
 
 void QtMessageBoxTest::endProgramLeavesTheEventLoop() {
