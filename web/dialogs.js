@@ -58,8 +58,9 @@ class QuvQuestion {
     this.dialog.show();
     const text = this.text.getBoundingClientRect();
     const [yes, no] = [this.yes, this.no].map(button => button.getBoundingClientRect());
-    return [Math.max(text.width, this.text.scrollWidth), Math.max(text.height, this.text.scrollHeight),
-            Math.max(yes.width, no.width), Math.max(yes.height, no.height)].map(Math.ceil);
+    return [Math.max(text.width, this.text.scrollWidth),
+            Math.max(text.height, this.text.scrollHeight), Math.max(yes.width, no.width),
+            Math.max(yes.height, no.height)].map(Math.ceil);
   }
 
   open(layout) {

@@ -1,4 +1,4 @@
-// PageMessageBox: the game's texts in the page's modal box, titled "QUV", with only OK.
+// PageMessageBox: the game's texts in the page's modal box, with the game's title and only OK.
 #pragma once
 
 #include "game/message_box_service.h"

@@ -10,7 +10,8 @@ const SITE = [
 ];
 
 self.addEventListener('install', event => {
-  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(SITE)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(SITE))
+                    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', event => event.waitUntil(self.clients.claim()));

@@ -149,10 +149,8 @@ int main(int argc, char* argv[]) {
         missions += (i == 1 ? "" : ",") + Mission(screen, game, std::string(argv[i]) == "varied");
     game.Choose(MenuCommand::HighScore);
     freshGame.Choose(MenuCommand::HighScore);
-    const std::string freshHighScore = fresh.last;
-    freshGame.VisitRoom(12, Room::AtIndex(12).Number());
     std::printf("{\"screen\":%s,\"missions\":[%s],\"highScore\":%s,\"freshHighScore\":%s,"
-                "\"pressStart\":%s}\n",
-                ScreenJson().c_str(), missions.c_str(), screen.last.c_str(), freshHighScore.c_str(),
-                fresh.last.c_str());
+                "\"boxTitle\":%s}\n",
+                ScreenJson().c_str(), missions.c_str(), screen.last.c_str(), fresh.last.c_str(),
+                Q(MessageBoxService::kTitle).c_str());
 }

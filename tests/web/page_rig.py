@@ -148,7 +148,7 @@ class PageTest(unittest.TestCase):
         (act or (lambda: (self.cell(room) if room >= 0 else self.element("S")).click()))()
         seen = []
         while (box := self.settle()) is not None:
-            self.assertEqual(box[0], "QUV")
+            self.assertEqual(box[0], self.expected["boxTitle"])
             seen.append({"text": box[1], "cell": self.colour(self.cell(room)) if room >= 0 else "",
                          "background": self.colour(self.find("#client"))})
             (close or self.ok)()
