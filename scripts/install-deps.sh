@@ -22,6 +22,8 @@ if [ "${1:-play}" = test ]; then
         qt6-wayland                          # the no-display messages of Wayland
         g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 # QUV.exe
         wine64 nsis zip unzip                # QUV.exe's tests under Wine, and its packages
+        emscripten imagemagick               # the web page, and its app icons
+        chromium chromium-driver python3-selenium # the web page's tests in a real browser
     )
 fi
 

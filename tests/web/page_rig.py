@@ -1,0 +1,161 @@
+"""The page tests' rig: the site served from 127.0.0.1 on a free port, a headless Chromium with a
+fresh profile and a frozen clock, the core's expectations (the oracle, under Node with the same
+clock), and the reads every test needs. Screenshots go to QUV_SHOTS for a person to look at."""
+import http.server
+import json
+import os
+import shlex
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+
+FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--window-size=800,600"]
+# The page's state in one read: the open box's [title, text as shown, its spaces uncollapsed or
+# not], and the window's, or null once the game has ended.
+STATE = """const w = document.getElementById('window'), b = document.getElementById('box');
+return {box: b.open ? [b.querySelector('#box-title').textContent,
+                      b.querySelector('#box-text').innerText] : null,
+        window: w && {inert: w.inert, busy: w.hasAttribute('aria-busy'),
+                      description: w.getAttribute('aria-description') || '',
+                      dialog: document.getElementById('question').open}}"""
+
+
+class Site(http.server.ThreadingHTTPServer):
+    """The static site as python3 -m http.server serves it."""
+
+    def __init__(self):
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def __init__(self, *args, **kwargs):
+                super().__init__(*args, directory=os.environ["QUV_SITE"], **kwargs)
+
+            def log_message(self, *args):
+                pass
+
+        super().__init__(("127.0.0.1", 0), Handler)
+        self.url = f"http://127.0.0.1:{self.server_port}/"
+        threading.Thread(target=self.serve_forever, daemon=True).start()
+
+
+class PageTest(unittest.TestCase):
+    CLOCK_MS = 1_700_000_000_000
+    PLANS = ("varied",)
+
+    @classmethod
+    def setUpClass(cls):
+        command = shlex.split(os.environ["QUV_ORACLE"]) + list(cls.PLANS)
+        cls.expected = json.loads(subprocess.run(
+            command, check=True, capture_output=True, text=True,
+            env=dict(os.environ, QUV_FROZEN_MS=str(cls.CLOCK_MS))).stdout)
+        cls.screen = cls.expected["screen"]
+        cls.site = Site()
+        cls.profile = tempfile.mkdtemp(prefix="quv-chromium-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in FLAGS + [f"--user-data-dir={cls.profile}"]:
+            options.add_argument(flag)
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": f"Date.now = () => {cls.CLOCK_MS};"})
+        os.makedirs(os.environ["QUV_SHOTS"], exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.site.shutdown()
+        cls.site.server_close()
+        shutil.rmtree(cls.profile, ignore_errors=True)
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait(self, condition, what):
+        end = time.monotonic() + 10
+        while time.monotonic() < end:
+            if value := condition():
+                return value
+            time.sleep(0.01)
+        self.fail(f"waited in vain for {what}")
+
+    def load(self):
+        self.driver.get(self.site.url)
+        self.wait(lambda: self.js("return 'ready' in "
+                                  "(document.getElementById('window') || {dataset: {}}).dataset"),
+                  "the building")
+
+    def find(self, selector):
+        return self.driver.find_element(By.CSS_SELECTOR, selector)
+
+    def element(self, control):
+        return self.find(f'[data-control="{control}"]')
+
+    def cell(self, index):
+        return self.element(f"Label2_{index}")
+
+    def colour(self, element):
+        return self.js("return getComputedStyle(arguments[0]).backgroundColor", element)
+
+    def focused(self):
+        return self.js("const e = document.activeElement; return e.dataset.control || e.id")
+
+    def state(self):
+        return self.js(STATE)
+
+    def settle(self):
+        """Waits until a box is open or the game's call has finished; the box, or None."""
+        return self.wait(lambda: (lambda s: (s["box"] or not (s["window"] or {}).get("busy"))
+                                  and [s["box"]])(self.state()), "a box or the call's end")[0]
+
+    def accessible(self):
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        return [tuple(node.get(key, {}).get("value", "") for key in ("role", "name", "description"))
+                for node in nodes if not node.get("ignored")]
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def held_enter(self):
+        """An Enter that the keyboard repeats because it is held down."""
+        key = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13}
+        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent",
+                                    dict(key, type="keyDown", text="\r", autoRepeat=True))
+        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(key, type="keyUp"))
+
+    def click_at(self, element):
+        """A real click where the element is, whatever lies on top of it."""
+        ActionChains(self.driver).move_to_element(element).click().perform()
+
+    def ok(self):
+        self.find("#box-ok").click()
+
+    def shot(self, name):
+        self.driver.save_screenshot(os.path.join(os.environ["QUV_SHOTS"], f"{name}.png"))
+
+    def play(self, step, act=None, close=None):
+        """Runs one action (by default a click on its room, or on スタート) and checks every box
+        against the oracle's step: title, text, the visited room's colour and the background
+        behind it; then the screen after it."""
+        room = step["room"]
+        (act or (lambda: (self.cell(room) if room >= 0 else self.element("S")).click()))()
+        seen = []
+        while (box := self.settle()) is not None:
+            self.assertEqual(box[0], self.expected["boxTitle"])
+            seen.append({"text": box[1], "cell": self.colour(self.cell(room)) if room >= 0 else "",
+                         "background": self.colour(self.find("#client"))})
+            (close or self.ok)()
+        self.assertEqual(seen, step["boxes"])
+        window = self.state()["window"]
+        self.assertEqual((window["dialog"], window["inert"], window["description"]),
+                         (step["dialog"], not step["enabled"], step["description"]))
+        self.assertEqual(self.colour(self.find("#client")), step["background"])
+        if room >= 0:
+            self.assertEqual(self.colour(self.cell(room)), step["cell"])

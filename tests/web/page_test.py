@@ -1,0 +1,222 @@
+"""The page in a real headless Chromium: the skin over the core and its wiring. The rules are the
+core suite's; every expected place, text and colour here comes from the core (the oracle)."""
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+from page_rig import PageTest
+
+# An element's place in the client area, in CSS pixels.
+PLACE = """const r = arguments[0].getBoundingClientRect(),
+c = document.getElementById('client').getBoundingClientRect();
+return [r.left - c.left, r.top - c.top, r.width, r.height]"""
+FRAME = """return [...document.querySelectorAll('.frame')].map(f => f.hidden ? null :
+[f.offsetLeft, f.offsetTop, f.offsetWidth, f.offsetHeight, getComputedStyle(f).backgroundColor])"""
+
+
+class MouseMission(PageTest):
+    PLANS = ("varied", "quick")
+
+    def test_a_building_and_what_screen_readers_find(self):
+        self.load()
+        self.shot("normal")
+        s = self.screen
+        self.assertEqual(self.driver.title, s["caption"])
+        client = self.find("#client").rect
+        self.assertEqual([client["width"], client["height"]], s["client"])
+        self.assertEqual(self.colour(self.find("#client")), s["background"])
+        facade = self.element("Label1")
+        self.assertEqual([self.js(PLACE, facade), self.colour(facade)],
+                         [s["facade"], s["facadeColour"]])
+        for index, room in enumerate(s["rooms"]):
+            cell = self.cell(index)
+            self.assertEqual([self.js(PLACE, cell), self.colour(cell), cell.text],
+                             [room["place"], s["cellColour"], ""])
+        bar = self.driver.find_elements(By.CSS_SELECTOR, "#menu-bar > li")
+        self.assertEqual([item.text for item in bar],
+                         [item["caption"] for item in s["menu"] if not item["parent"]])
+        nodes = self.accessible()
+        self.assertEqual([name for role, name, _ in nodes if role == "button"],
+                         [room["name"] for room in s["rooms"]])
+        for node in ("main", s["caption"], ""), ("group", s["building"], ""), \
+                    ("image", s["facadeName"], ""):
+            self.assertIn(node, nodes)
+
+    def test_b_a_whole_mission_by_mouse(self):
+        start, first, *rest = self.expected["missions"][0]
+        self.play(start)
+        self.assertIn(("main", self.screen["caption"], start["description"]), self.accessible())
+        self.play(first, lambda: self.clicks_while_a_box_waits(first["room"]))
+        for step in rest:
+            self.play(step)
+
+        # The continue dialog, over the disabled window: the page's clicks, Escape and a held
+        # Enter change nothing; YES gives the window back, with the keys on the last room.
+        self.shot("dialog")
+        self.assertEqual(self.js("return ['question-title', 'question-text', 'yes', 'no']"
+                                 ".map(id => document.getElementById(id).textContent)"),
+                         self.screen["dialog"])
+        self.assertEqual(self.focused(), "Command1")
+        self.assertIn(("dialog", *self.screen["dialog"][:2]), self.accessible())
+        other = self.cell((rest[-1]["room"] + 1) % 25)
+        self.click_at(other)
+        self.js("arguments[0].click(); document.querySelector('[data-control=S]').click()", other)
+        self.keys(Keys.ESCAPE)
+        self.held_enter()
+        self.assertIsNone(self.settle())
+        self.assertEqual((self.state()["window"]["dialog"], self.colour(other)),
+                         (True, self.screen["cellColour"]))
+        self.find("#yes").click()
+        window = self.state()["window"]
+        self.assertEqual((window["dialog"], window["inert"]), (False, False))
+        self.assertEqual(self.focused(), f"Label2_{rest[-1]['room']}")
+
+    def clicks_while_a_box_waits(self, room):
+        self.cell(room).click()
+        box = self.settle()
+        self.shot("box")
+        self.assertIn(("dialog", *box), self.accessible())
+        other = self.cell((room + 1) % 25)
+        for target in other, self.element("S"), self.element("E"):
+            self.click_at(target)
+            self.js("arguments[0].click()", target)
+        self.assertEqual(self.state()["box"], box)
+
+    def test_c_a_larger_font_grows_the_dialog_no_and_quit_end_the_program(self):
+        self.js("document.documentElement.style.fontSize = '40px'")
+        for step in self.expected["missions"][1]:
+            self.play(step)
+        fits = self.js("return ['question-text', 'yes', 'no'].map(id => {"
+                       "const e = document.getElementById(id);"
+                       "return e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight})")
+        self.assertEqual(fits, [True] * 3)
+        client = self.find("#question-client").rect
+        self.assertGreater(client["width"], 2 * 170)
+        self.assertAlmostEqual(client["width"] / client["height"], 2550 / 960, delta=0.05)
+        self.shot("dialog_large_font")
+        self.find("#no").click()
+        self.assert_ended("ended")
+        # A new game is a fresh program, with no high score; 終了 ends it too.
+        self.find("#again").click()
+        self.load()
+        self.element("SC").click()
+        self.element("HSC").click()
+        self.assertEqual(self.settle(),
+                         [self.expected["boxTitle"], self.expected["freshHighScore"]])
+        self.ok()
+        self.assertIsNone(self.settle())
+        self.element("E").click()
+        self.assert_ended("ended_by_quit")
+
+    def assert_ended(self, shot):
+        self.assertEqual(self.state()["window"], None)
+        self.assertIsNone(self.js("return document.getElementById('question')"))
+        self.assertTrue(self.find("#ended").is_displayed())
+        self.assertEqual(self.focused(), "again")
+        self.shot(shot)
+
+
+class KeyboardMission(PageTest):
+    CLOCK_MS = 1_733_000_000_000
+
+    def walk_to(self, target):
+        rooms = self.screen["rooms"]
+        here = rooms[int(self.focused().split("_")[1])]
+        columns = rooms[target]["column"] - here["column"]
+        floors = rooms[target]["floor"] - here["floor"]
+        keys = [Keys.ARROW_RIGHT if columns > 0 else Keys.ARROW_LEFT] * abs(columns) + \
+            [Keys.ARROW_UP if floors > 0 else Keys.ARROW_DOWN] * abs(floors)
+        if keys:
+            self.keys(*keys)
+        self.assertEqual(self.focused(), f"Label2_{target}")
+
+    def test_a_menu_bar_keys(self):
+        self.load()
+        for keys, focused in [((Keys.F10,), "S"), ((Keys.ARROW_RIGHT,), "E"),
+                              ((Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_LEFT), "SC"),
+                              ((Keys.ARROW_DOWN,), "GSC"), ((Keys.ARROW_DOWN,) * 2, "GSC")]:
+            self.keys(*keys)
+            self.assertEqual(self.focused(), focused)
+        self.assertLessEqual({("menubar", "")} | {("menuitem", item["caption"])
+                                                   for item in self.screen["menu"]},
+                             {node[:2] for node in self.accessible()})
+        self.keys(Keys.ESCAPE)
+        self.assertEqual((self.focused(), self.element("SC").get_attribute("aria-expanded")),
+                         ("SC", "false"))
+        self.keys(Keys.F10)
+        self.assertEqual(self.focused(), "Label2_0")
+
+    def test_b_a_whole_mission_by_keyboard(self):
+        enter = lambda: self.keys(Keys.ENTER)
+        start, *visits = self.expected["missions"][0]
+        self.play(start, lambda: self.keys(Keys.F10, Keys.ENTER), enter)
+        # The keys are back on the room they left; the walls stop the arrows; a held Enter
+        # visits nothing.
+        self.keys(Keys.ARROW_LEFT, Keys.ARROW_UP)
+        self.assertEqual(self.focused(), "Label2_0")
+        self.held_enter()
+        self.assertIsNone(self.settle())
+        for number, step in enumerate(visits):
+            room = step["room"]
+            self.walk_to(room)
+            self.assertEqual(self.js(FRAME), [side + [self.screen["frameColour"]]
+                                              for side in self.screen["rooms"][room]["frame"]])
+            self.play(step, lambda: self.keys(Keys.SPACE if number == 1 else Keys.ENTER), enter)
+            if number == 2:
+                self.shot("keyboard_mid_mission")
+            if not step["dialog"]:
+                self.assertEqual(self.focused(), f"Label2_{room}")
+
+        # The dialog: Tab between the buttons, a held Enter answers nothing, Enter answers.
+        self.assertEqual(self.focused(), "Command1")
+        self.keys(Keys.TAB)
+        self.assertEqual(self.focused(), "Command2")
+        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT) \
+            .perform()
+        self.assertEqual(self.focused(), "Command1")
+        self.held_enter()
+        self.assertTrue(self.state()["window"]["dialog"])
+        self.keys(Keys.ENTER)
+        self.assertEqual((self.state()["window"]["dialog"], self.focused()),
+                         (False, f"Label2_{visits[-1]['room']}"))
+
+        # The high score from the menu by keys; the keys come back to the room.
+        self.keys(Keys.F10, Keys.ARROW_LEFT, Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ENTER)
+        self.assertEqual(self.settle(),
+                         [self.expected["boxTitle"], self.expected["highScore"]])
+        self.keys(Keys.ENTER)
+        self.assertIsNone(self.settle())
+        self.assertEqual(self.focused(), f"Label2_{visits[-1]['room']}")
+        # A mouse press on a room (released elsewhere: no visit) takes the frame away.
+        self.assertNotEqual(self.js(FRAME), [None] * 4)
+        ActionChains(self.driver).move_to_element(self.cell(0)).click_and_hold() \
+            .move_to_element(self.find("#menu-bar")).release().perform()
+        self.assertEqual(self.js(FRAME), [None] * 4)
+
+
+class Site(PageTest):
+    PLANS = ("quick",)
+
+    # The first visit of a fresh profile: the worker must keep the whole site by itself.
+    def test_installable_and_plays_offline_after_one_visit(self):
+        self.load()
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 800, "height": 600, "deviceScaleFactor": 2, "mobile": False})
+        self.shot("zoom_200")
+        self.js("return navigator.serviceWorker.ready.then(() => true)")
+        self.wait(lambda: self.js("return !!navigator.serviceWorker.controller"), "the worker")
+        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+        self.assertEqual(errors["installabilityErrors"], [])
+        # Only the worker's copies may answer: the browser's own cache goes with the server.
+        self.driver.execute_cdp_cmd("Network.clearBrowserCache", {})
+        self.site.shutdown()
+        self.site.server_close()
+        self.load()
+        self.play(self.expected["missions"][0][0])
+        self.shot("offline")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

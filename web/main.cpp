@@ -1,0 +1,88 @@
+// The page's program: the one game of the page, and the calls the page's script makes into it.
+//
+// The page calls quv_choose, quv_visit and quv_answer asynchronously, since a box suspends them
+// until OK, and never two at a time; it reads with the other calls only while none of those runs.
+#include "game/clock_random_source.h"
+#include "game/focus_frame.h"
+#include "game/game.h"
+#include "game/main_window.h"
+#include "game/menu_command.h"
+#include "game/room.h"
+#include "web/page_message_box.h"
+#include "web/page_program_exit.h"
+#include "web/page_view.h"
+#include "web/screen_description.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+namespace {
+
+struct Program {
+    PageView view;
+    PageMessageBox messages;
+    ClockRandomSource random;
+    PageProgramExit exit;
+    Game game{view, messages, random, exit};
+    FocusFrame frame;
+};
+
+Program& TheProgram() {
+    static Program program;
+    return program;
+}
+
+// A text handed to the page stays here until the page asks for the next one.
+const char* Handed(std::string text) {
+    static std::string handed;
+    handed = std::move(text);
+    return handed.c_str();
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* quv_screen() {
+    return Handed(ScreenDescription());
+}
+
+EMSCRIPTEN_KEEPALIVE int quv_choose(int command) {
+    TheProgram().game.Choose(static_cast<MenuCommand>(command));
+    return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int quv_visit(int index) {
+    TheProgram().game.VisitRoom(index, Room::AtIndex(index).Number());
+    return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int quv_answer(int yes) {
+    return TheProgram().game.AnswerContinue(yes != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE int quv_ready() {
+    return TheProgram().game.Ready();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quv_description() {
+    return Handed(MainWindow::Description(TheProgram().game.State()));
+}
+
+// The last key or mouse press on a room decides whether the focus frame shows.
+EMSCRIPTEN_KEEPALIVE void quv_room_input(int keyboard) {
+    FocusFrame& frame = TheProgram().frame;
+    keyboard ? frame.KeyboardUsed() : frame.MouseUsed();
+}
+
+EMSCRIPTEN_KEEPALIVE int quv_frame_shown(int roomHasFocus) {
+    return TheProgram().frame.Shown(roomHasFocus != 0);
+}
+
+} // extern "C"
+
+// The page has loaded: the main window is there, with no mission and no high score.
+int main() {
+    TheProgram().game.InitializeGame();
+}

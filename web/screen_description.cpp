@@ -1,0 +1,104 @@
+// ScreenDescription: the core's description of the screen, in the form the page builds it from.
+#include "web/screen_description.h"
+
+#include "game/colours.h"
+#include "game/continue_dialog.h"
+#include "game/focus_frame.h"
+#include "game/main_window.h"
+#include "game/room.h"
+#include "game/twips.h"
+#include "web/page_format.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// CSS pixels are 1/96 inch at 100 % zoom; the browser scales them for zoom and for the screen.
+constexpr int kCssDpi = kDesignDpi;
+
+std::string Field(const char* name, const std::string& json) {
+    return Quoted(name) + ":" + json;
+}
+
+std::string RoomJson(const Room& room) {
+    const PixelRect place = Pixels(room.Place(), kCssDpi);
+    std::string neighbours;
+    for (const Arrow arrow : {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down})
+        neighbours +=
+            (neighbours.empty() ? "" : ",") + std::to_string(room.Neighbour(arrow).Index());
+    std::string frame;
+    for (const PixelRect& side : FocusFrame::Sides(place, kCssDpi))
+        frame += (frame.empty() ? "" : ",") + Json(side);
+    return "{" + Field("index", std::to_string(room.Index())) + "," +
+           Field("control", Quoted(std::string(MainWindow::kCellControl) + "_" +
+                                   std::to_string(room.Index()))) +
+           "," + Field("name", Quoted(room.AccessibleName())) + "," + Field("place", Json(place)) +
+           "," + Field("neighbours", "[" + neighbours + "]") + "," +
+           Field("frame", "[" + frame + "]") + "}";
+}
+
+std::string RoomsJson() {
+    std::vector<Room> rooms;
+    for (int index = 0; index < Room::kCount; ++index)
+        rooms.push_back(Room::AtIndex(index));
+    std::sort(rooms.begin(), rooms.end(),
+              [](const Room& a, const Room& b) { return a.TabPosition() < b.TabPosition(); });
+    std::string json;
+    for (const Room& room : rooms)
+        json += (json.empty() ? "" : ",") + RoomJson(room);
+    return "[" + json + "]";
+}
+
+std::string MenuJson() {
+    std::string json;
+    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
+        json += (json.empty() ? "{" : ",{") + Field("control", Quoted(item.control)) + "," +
+                Field("caption", Quoted(item.caption)) + "," +
+                Field("command", std::to_string(static_cast<int>(item.command))) + "," +
+                Field("parent", Quoted(item.parent)) + "}";
+    }
+    return "[" + json + "]";
+}
+
+std::string ControlJson(const ContinueDialog::Control& control) {
+    return "{" + Field("control", Quoted(control.name)) + "," +
+           Field("caption", Quoted(control.caption)) + "}";
+}
+
+} // namespace
+
+std::string ScreenDescription() {
+    const PixelSize client = Pixels(MainWindow::kClientSize, kCssDpi);
+    return "{" + Field("caption", Quoted(MainWindow::kCaption)) + "," +
+           Field("client",
+                 "[" + std::to_string(client.width) + "," + std::to_string(client.height) + "]") +
+           "," + Field("building", Quoted(MainWindow::kBuildingName)) + "," +
+           Field("background", Quoted(CssColour(Colours::kBackground))) + "," +
+           Field("facade", "{" + Field("control", Quoted(MainWindow::kFacadeControl)) + "," +
+                               Field("name", Quoted(MainWindow::kFacadeName)) + "," +
+                               Field("place", Json(Pixels(MainWindow::kFacade, kCssDpi))) + "," +
+                               Field("colour", Quoted(CssColour(Colours::kFacade))) + "}") +
+           "," + Field("cellColour", Quoted(CssColour(Colours::kCellIdle))) + "," +
+           Field("frameColour", Quoted(CssColour(Colours::kFocusFrame))) + "," +
+           Field("rooms", RoomsJson()) + "," + Field("menu", MenuJson()) + "," +
+           Field("dialog", "{" + Field("caption", Quoted(ContinueDialog::kCaption)) + "," +
+                               Field("question", ControlJson(ContinueDialog::kQuestion)) + "," +
+                               Field("yes", ControlJson(ContinueDialog::kYes)) + "," +
+                               Field("no", ControlJson(ContinueDialog::kNo)) + "}") +
+           "}";
+}
+
+std::string ContinueDialogLayout(int questionWidth, int questionHeight, int buttonWidth,
+                                 int buttonHeight) {
+    using namespace ContinueDialog;
+    const double growth =
+        Growth({questionWidth, questionHeight}, {buttonWidth, buttonHeight}, kCssDpi);
+    const PixelSize client = ClientSize(kCssDpi, growth);
+    return "{" +
+           Field("client",
+                 "[" + std::to_string(client.width) + "," + std::to_string(client.height) + "]") +
+           "," + Field("question", Json(QuestionPlace(questionWidth, kCssDpi, growth))) + "," +
+           Field("yes", Json(Place(kYes, kCssDpi, growth))) + "," +
+           Field("no", Json(Place(kNo, kCssDpi, growth))) + "}";
+}
