@@ -62,7 +62,11 @@ cleanup() {
     [ -z "$x11_sockets" ] || rmdir "$x11_sockets" 2>/dev/null || true
 }
 trap cleanup EXIT
-for _ in $(seq 200); do [ -s "$runtime/display" ] && break; sleep 0.05; done
+for _ in $(seq 200); do
+    [ -s "$runtime/display" ] && break
+    kill -0 $xvfb 2>/dev/null || break # it has given up: no use waiting
+    sleep 0.05
+done
 [ -s "$runtime/display" ] || { echo "Xvfb did not start:" >&2; cat "$runtime/xvfb.log" >&2; exit 1; }
 display=:$(cat "$runtime/display")
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
