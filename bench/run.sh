@@ -1,38 +1,73 @@
 #!/usr/bin/env bash
 # Starts the game and a bare Qt window many times each on a private Xvfb display and prints, as a
 # Markdown table, the median time from process start to the first painted frame, the median peak
-# resident memory, and the context switches while each is left idle after it shows.
+# resident memory, and the context switches while each is left idle after it shows. First, like
+# the README's two commands, it installs what is missing (Xvfb, and Xlib for the probe) and builds
+# what is not built, in the build tree DIR; with --no-build it measures what DIR holds as it is.
 #
-#   bench/run.sh [--build DIR] [--runs N] [--idle SECONDS]
+#   bench/run.sh [--build DIR] [--runs N] [--idle SECONDS] [--no-build]
 set -euo pipefail
 
 build=build
 runs=21
 idle=5
+prepare=1
 while (($#)); do
     case $1 in
     --build) build=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
     --idle) idle=$2; shift 2 ;;
-    *) echo "usage: $0 [--build DIR] [--runs N] [--idle SECONDS]" >&2; exit 2 ;;
+    --no-build) prepare=0; shift ;;
+    *) echo "usage: $0 [--build DIR] [--runs N] [--idle SECONDS] [--no-build]" >&2; exit 2 ;;
     esac
 done
 
 game=$build/quv
 bare=$build/bench/bare_window
 probe=$build/bench/startup_probe
+if ((prepare)); then
+    source=$(cd "$(dirname "$0")/.." && pwd)
+    bash "$source/scripts/install-deps.sh" bench
+    # A tree configured before Xlib came has no benchmark in it; configuring again finds Xlib.
+    # A new tree holds the game and the benchmark only, as the play command's does.
+    if [ -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$source" -B "$build" >/dev/null
+    else
+        cmake -S "$source" -B "$build" -DBUILD_TESTING=OFF >/dev/null
+    fi
+    cmake --build "$build" --parallel "$(nproc)" --target quv bare_window startup_probe
+fi
 for program in "$game" "$bare" "$probe"; do
-    [ -x "$program" ] || { echo "missing $program: build first" >&2; exit 2; }
+    [ -x "$program" ] || { echo "missing $program: build it, or leave out --no-build" >&2; exit 2; }
 done
+if ! command -v Xvfb >/dev/null; then
+    echo "no Xvfb: install it (bash scripts/install-deps.sh bench), or leave out --no-build" >&2
+    exit 2
+fi
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
+# Xvfb makes /tmp/.X11-unix for its socket where no X server has made it before; then it goes
+# again with the socket, unless another server has come to use it meanwhile.
+x11_sockets=/tmp/.X11-unix
+[ -d "$x11_sockets" ] && x11_sockets=
 # Xvfb picks a display number nobody holds and says which; no guess from /tmp can be wrong.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" \
+    >"$runtime/xvfb.log" 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$runtime"' EXIT
-for _ in $(seq 200); do [ -s "$runtime/display" ] && break; sleep 0.05; done
-[ -s "$runtime/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+cleanup() {
+    kill $xvfb 2>/dev/null || true
+    wait $xvfb 2>/dev/null || true
+    rm -rf "$runtime"
+    [ -z "$x11_sockets" ] || rmdir "$x11_sockets" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 200); do
+    [ -s "$runtime/display" ] && break
+    kill -0 $xvfb 2>/dev/null || break # it has given up: no use waiting
+    sleep 0.05
+done
+[ -s "$runtime/display" ] || { echo "Xvfb did not start:" >&2; cat "$runtime/xvfb.log" >&2; exit 1; }
 display=:$(cat "$runtime/display")
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR

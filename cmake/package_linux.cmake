@@ -49,3 +49,5 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # Debian keeps games in /usr/games; the package moves the executable there.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/move_to_games.cmake)
 
+# Checks that CPack has the tools the Debian package needs, and says which are missing.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_options_linux.cmake)

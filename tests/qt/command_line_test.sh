@@ -8,6 +8,8 @@ quv=$1
 version=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+# Qt's runtime files go here too, not into a /tmp/runtime-USER that would stay behind.
+export XDG_RUNTIME_DIR=$out
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # run NAME ARGS...: runs quv, keeping its status, standard output and standard error.

@@ -42,6 +42,16 @@ case ${1:-} in
     ;;
 --stop)
     "$wineserver" -k 2>/dev/null || true
+    # The server's lock stays behind in the temporary folder, in wine-XXXXXX/server-DEV-INODE
+    # named after the prefix; it is of no use once the server has ended.
+    if [ -d "$WINEPREFIX" ]; then
+        server=server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")
+        for dir in "${TMPDIR:-/tmp}"/wine-*/"$server"; do
+            [ -d "$dir" ] || continue
+            rm -rf "$dir"
+            rmdir "$(dirname "$dir")" 2>/dev/null || true
+        done
+    fi
     ;;
 *)
     exec 9>"$WINEPREFIX.lock"
