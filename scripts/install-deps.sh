@@ -21,6 +21,7 @@ if [ "${1:-play}" = test ]; then
         libx11-dev xvfb                      # the start-up benchmark
         qt6-wayland                          # the no-display messages of Wayland
         g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 # QUV.exe
+        icoutils                             # QUV.exe's icon, and reading its resources back
         wine64 nsis zip unzip                # QUV.exe's tests under Wine, and its packages
     )
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# QUV.exe as a Windows user gets it: one file that needs no DLL beyond Windows' own, its version
-# information and manifest, its answers to --help and --version, and a start that keeps running.
+# QUV.exe as a Windows user gets it: one file that needs no DLL beyond Windows' own, its icon,
+# version information and manifest, its answers to --help and --version, and a start that keeps
+# running.
 #   program_test.sh QUV.exe VERSION WINE-RUNNER...
 set -uo pipefail
 exe=$1
@@ -29,10 +30,19 @@ x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$out/back.rc" || fail "no resourc
 for expected in 'BLOCK "041104B0"' "VALUE \"FileVersion\", \"$version\"" \
     "VALUE \"ProductVersion\", \"$version\"" 'VALUE "ProductName", "QUV"' \
     'VALUE "InternalName", "QUV"' 'VALUE "OriginalFilename", "QUV.exe"' \
-    'VALUE "Translation", 0x411, 1200' 'RT_GROUP_ICON' 'RT_MANIFEST' \
+    'VALUE "Translation", 0x411, 1200' 'RT_MANIFEST' \
     'PerMonitorV2' 'Microsoft.Windows.Common-Controls' '"6.0.0.0"'; do
     grep -qF -- "$expected" "$out/back.rc" || fail "QUV.exe's resources lack: $expected"
 done
+
+# Explorer, the taskbar and Start show the program's first icon group; the window loads id 1. It
+# holds every size they ask for, and its one 32 × 32 image is the window's own, in 16 colours.
+first_group=$(wrestool -l --type=14 "$exe" | head -n 1)
+[[ $first_group == "--type=14 --name=1 "* ]] || fail "QUV.exe's first icon group: $first_group"
+wrestool -x --type=14 --name=1 -o "$out/quv.ico" "$exe" || fail "no icon group 1"
+icons=$(icotool -l "$out/quv.ico" |
+    sed -n 's/.* --width=\([0-9]*\) .* --bit-depth=\([0-9]*\) .*/\1:\2/p' | sort -n | tr '\n' ' ')
+[ "$icons" = "16:32 24:32 32:4 48:32 256:32 " ] || fail "QUV.exe's icon holds (size:bits) $icons"
 
 # run NAME ARGS...: keeps the status, standard output and standard error.
 run() {
