@@ -33,6 +33,19 @@ RECT PlaceOf(HWND child) {
     return r;
 }
 
+// The width and height of one of a window's icons (ICON_BIG or ICON_SMALL).
+SIZE IconSize(HWND window, WPARAM which) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return {};
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
 std::wstring MenuText(HMENU menu, int position) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -53,15 +66,12 @@ TEST(Form1Test, WindowHasCaptionIconAndFixedClientAreaBelowTheMenu) {
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
 
-    const auto icon = reinterpret_cast<HICON>(SendMessageW(rig.Main(), WM_GETICON, ICON_BIG, 0));
-    ICONINFO info{};
-    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, 32);
-    EXPECT_EQ(bitmap.bmHeight, 32);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const SIZE big = IconSize(rig.Main(), ICON_BIG);
+    EXPECT_EQ(big.cx, 32);
+    EXPECT_EQ(big.cy, 32);
+    const SIZE small = IconSize(rig.Main(), ICON_SMALL);
+    EXPECT_EQ(small.cx, 16);
+    EXPECT_EQ(small.cy, 16);
 }
 
 TEST(Form1Test, MenuBarHoldsStartQuitAndScoreInOrderWithoutKeys) {
@@ -111,6 +121,7 @@ struct Monitor {
     int dpi;
     SIZE client;
     RECT room33;
+    int smallIcon;
 };
 class MonitorDpiTest : public ::testing::TestWithParam<Monitor> {};
 
@@ -127,6 +138,9 @@ TEST_P(MonitorDpiTest, TheBuildingAndTheDialogGrowWithTheMonitorsDpi) {
     EXPECT_EQ(client.bottom, m.client.cy);
     const RECT room = PlaceOf(rig.CellOfRoom(33));
     EXPECT_TRUE(EqualRect(&room, &m.room33));
+    // The caption's icon is redrawn for the new DPI; the window's big icon stays 32 x 32.
+    EXPECT_EQ(IconSize(rig.Main(), ICON_SMALL).cx, m.smallIcon);
+    EXPECT_EQ(IconSize(rig.Main(), ICON_BIG).cx, 32);
 
     rig.PlayPerfectMission();
     Form2* dialog = rig.window.ContinueDialog();
@@ -141,9 +155,9 @@ TEST_P(MonitorDpiTest, TheBuildingAndTheDialogGrowWithTheMonitorsDpi) {
     EXPECT_TRUE(EqualRect(&no, &expected));
 }
 INSTANTIATE_TEST_SUITE_P(Monitors, MonitorDpiTest,
-                         ::testing::Values(Monitor{120, {391, 411}, {180, 210, 211, 251}},
-                                           Monitor{144, {470, 494}, {216, 252, 254, 302}},
-                                           Monitor{192, {626, 658}, {288, 336, 338, 402}}));
+                         ::testing::Values(Monitor{120, {391, 411}, {180, 210, 211, 251}, 20},
+                                           Monitor{144, {470, 494}, {216, 252, 254, 302}, 24},
+                                           Monitor{192, {626, 658}, {288, 336, 338, 402}, 32}));
 
 TEST(Form1Test, FacadeBackgroundAndCellsShowTheirColoursBehindTheCells) {
     Win32Rig rig;
