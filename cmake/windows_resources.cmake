@@ -1,5 +1,41 @@
-# What QUV.exe's resource script takes from the build, made in the generated folder at configure
-# time, where the script finds it beside the version header.
+# What QUV.exe's resource script takes from the build: the icon, the manifest and the version
+# information's values, made in the generated folder at configure time, where the script finds
+# them beside the version header. The build's own facts (the version, the architecture, the
+# vendor, the licence's copyright line) come from their one home; none is written out twice.
+
+# Windows writes versions as four numbers: 1.00 is 1.0.0.0.
+set(QUV_VERSION_NUMBERS)
+foreach(part MAJOR MINOR PATCH TWEAK)
+    set(number "${PROJECT_VERSION_${part}}")
+    if(number STREQUAL "")
+        set(number 0)
+    endif()
+    math(EXPR number "${number}")
+    list(APPEND QUV_VERSION_NUMBERS ${number})
+endforeach()
+list(JOIN QUV_VERSION_NUMBERS "." QUV_VERSION_QUAD)
+list(JOIN QUV_VERSION_NUMBERS "," QUV_VERSION_COMMAS)
+
+# The manifest names the architecture the compiler builds for, as Windows spells it.
+string(TOLOWER "${CMAKE_SYSTEM_PROCESSOR}" processor)
+if(processor MATCHES "^(x86_64|amd64)$")
+    set(QUV_MANIFEST_ARCH amd64)
+elseif(processor MATCHES "^(i.86|x86)$")
+    set(QUV_MANIFEST_ARCH x86)
+elseif(processor MATCHES "^(aarch64|arm64)$")
+    set(QUV_MANIFEST_ARCH arm64)
+else()
+    message(FATAL_ERROR "no manifest architecture for the processor ${CMAKE_SYSTEM_PROCESSOR}")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/resources/quv.manifest.in ${QUV_GENERATED_DIR}/quv.manifest
+               @ONLY)
+
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE QUV_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+if(NOT QUV_COPYRIGHT)
+    message(FATAL_ERROR "LICENSE has no Copyright line")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/cmake/quv_resources.h.in ${QUV_GENERATED_DIR}/quv_resources.h
+               @ONLY)
 
 # The icon: 16, 24 and 48 pixels in full colour with alpha and 256 as PNG, as Windows keeps large
 # icons, for the taskbar, Alt+Tab, Explorer and Start at every DPI; and the window's own 32 × 32
@@ -26,4 +62,5 @@ list(TRANSFORM icon_images PREPEND ${PROJECT_SOURCE_DIR}/resources/)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${icon_images})
 
 # What the resources are made of, for the programs that link them.
-set(QUV_RESOURCE_FILES ${QUV_GENERATED_DIR}/quv.ico ${PROJECT_SOURCE_DIR}/resources/quv.manifest)
+set(QUV_RESOURCE_FILES ${QUV_GENERATED_DIR}/quv.ico ${QUV_GENERATED_DIR}/quv.manifest
+                       ${QUV_GENERATED_DIR}/quv_resources.h)

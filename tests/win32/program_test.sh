@@ -26,13 +26,39 @@ x86_64-w64-mingw32-strip -o "$out/stripped.exe" "$exe"
 size=$(stat -c %s "$out/stripped.exe")
 [ "$size" -lt 1048576 ] || fail "stripped QUV.exe is $size bytes, over 1 MiB"
 
+# The version information: its block and translation are Japanese, and so is every resource;
+# the strings come from the build (the version, CPack's vendor, the licence's copyright line).
 x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$out/back.rc" || fail "no resources"
-for expected in 'BLOCK "041104B0"' "VALUE \"FileVersion\", \"$version\"" \
-    "VALUE \"ProductVersion\", \"$version\"" 'VALUE "ProductName", "QUV"' \
-    'VALUE "InternalName", "QUV"' 'VALUE "OriginalFilename", "QUV.exe"' \
-    'VALUE "Translation", 0x411, 1200' 'RT_MANIFEST' \
-    'PerMonitorV2' 'Microsoft.Windows.Common-Controls' '"6.0.0.0"'; do
-    grep -qF -- "$expected" "$out/back.rc" || fail "QUV.exe's resources lack: $expected"
+for expected in 'BLOCK "041104B0"' 'VALUE "Translation", 0x411, 1200'; do
+    grep -qF -- "$expected" "$out/back.rc" || fail "QUV.exe's version information lacks: $expected"
+done
+languages=$(wrestool -l "$exe" | sed 's/.* --language=\([0-9]*\) .*/\1/' | sort -u | tr '\n' ' ')
+[ "$languages" = "1041 " ] || fail "QUV.exe's resources are in the languages $languages, not 1041"
+# Decoded from UTF-16, each string ends a line of its own; a key's value is the next one.
+wrestool -x --type=16 --raw "$exe" | iconv -c -f UTF-16LE -t UTF-8 | tr '\0' '\n' >"$out/strings"
+value() { awk -v key="$1" 'found && NF {print; exit} $0 ~ key "$" {found = 1}' "$out/strings"; }
+copyright=$(grep -m 1 '^Copyright ' "$(dirname "$0")/../../LICENSE")
+for row in "FileDescription=QUV パズルゲーム" "FileVersion=$version" "ProductVersion=$version" \
+    "ProductName=QUV" "CompanyName=The QUV developers" "LegalCopyright=$copyright" \
+    "InternalName=QUV" "OriginalFilename=QUV.exe"; do
+    [ "$(value "${row%%=*}")" = "${row#*=}" ] ||
+        fail "QUV.exe's ${row%%=*} is '$(value "${row%%=*}")', not '${row#*=}'"
+done
+
+# The manifest: Common Controls 6 and per-monitor DPI, and the identity of this build, its
+# version in four numbers and the architecture the program is built for.
+manifest=$(wrestool -x --type=24 --name=1 --raw "$exe" | tr -s ' \n' ' ')
+IFS=. read -r -a numbers <<<"$version.0.0.0"
+quad=$((10#${numbers[0]})).$((10#${numbers[1]})).$((10#${numbers[2]})).$((10#${numbers[3]}))
+case $(x86_64-w64-mingw32-objdump -f "$exe" | sed -n 's/^architecture: \([^,]*\),.*/\1/p') in
+i386:x86-64) arch=amd64 ;;
+i386) arch=x86 ;;
+*) arch=unknown ;;
+esac
+for expected in "name=\"io.github.quvgame.quv\" version=\"$quad\" processorArchitecture=\"$arch\"" \
+    'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' 'PerMonitorV2' \
+    'level="asInvoker"'; do
+    [[ $manifest == *"$expected"* ]] || fail "QUV.exe's manifest lacks: $expected"
 done
 
 # Explorer, the taskbar and Start show the program's first icon group; the window loads id 1. It
