@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # QUV.exe as a Windows user gets it: one file that needs no DLL beyond Windows' own, its icon,
-# version information and manifest, its answers to --help and --version, and a start that keeps
-# running.
-#   program_test.sh QUV.exe VERSION WINE-RUNNER...
+# version information and manifest, its answers to --help and --version, and a start that shows
+# the game's window. The benchmark's probe looks for that window; the bare window of the
+# benchmark shows that the probe tells another program's window from the game's.
+#   program_test.sh QUV.exe VERSION PROBE.exe BARE-WINDOW.exe WINE-RUNNER...
 set -uo pipefail
 exe=$1
 version=$2
-shift 2
+probe=$3
+bare=$4
+shift 4
 wine=("$@")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -93,8 +96,13 @@ cmp -s "$out/help.out" "$out/short_help.out" || fail "-h differs from --help"
 grep -qx "QUV: unknown option '--bogus'" "$out/bogus.err" || fail "unknown option: $(cat "$out/bogus.err")"
 grep -qx "Usage: QUV \[options\]" "$out/bogus.err" || fail "no usage after an unknown option"
 
-# The game itself starts and is still running when stopped.
-timeout 10 "${wine[@]}" "$exe" >/dev/null 2>&1 </dev/null
-status=$?
-[ "$status" = 124 ] || fail "QUV.exe exited $status instead of running"
+# The game starts and shows its window, of its class and with its title; the probe fails for a
+# program that ends without one, and for another program's window.
+windows_path() { local p; p=$(realpath "$1"); echo "Z:${p//\//\\}"; }
+"${wine[@]}" "$probe" QuvForm1 Quv "$(windows_path "$exe")" >"$out/shown" 2>&1 </dev/null ||
+    fail "QUV.exe did not show its window: $(cat "$out/shown")"
+! "${wine[@]}" "$probe" QuvForm1 Quv "$(windows_path "$exe")" --version >/dev/null 2>&1 </dev/null ||
+    fail "the probe saw a window of QUV.exe --version, which shows none"
+! "${wine[@]}" "$probe" --timeout 3 QuvForm1 Quv "$(windows_path "$bare")" >/dev/null 2>&1 </dev/null ||
+    fail "the probe took the bare window for the game's"
 echo "QUV.exe OK"
