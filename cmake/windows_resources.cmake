@@ -31,6 +31,7 @@ configure_file(${PROJECT_SOURCE_DIR}/resources/quv.manifest.in ${QUV_GENERATED_D
                @ONLY)
 
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE QUV_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 if(NOT QUV_COPYRIGHT)
     message(FATAL_ERROR "LICENSE has no Copyright line")
 endif()
