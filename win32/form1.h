@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 #include "game/game_view.h"
+#include "win32/com_apartment.h"
 #include "win32/facade.h"
 #include "win32/room_cell.h"
 
@@ -65,6 +66,7 @@ private:
     void UpdateFocusMark();
     void HandToDialog();
 
+    ComApartment m_com;
     Game m_game;
     ProgramExit& m_exit;
     HWND m_hwnd = nullptr;

@@ -10,66 +10,20 @@
 #include <commctrl.h>
 
 namespace {
-// COM and the accessibility libraries are a screen reader's business only: loaded on the first
-// question one asks (WM_GETOBJECT), not linked, so that the game starts without them.
-struct Accessibility {
-    decltype(&CoInitializeEx) coInitializeEx = nullptr;
-    decltype(&CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
-    decltype(&LresultFromObject) lresultFromObject = nullptr;
-    decltype(&SysAllocStringLen) sysAllocStringLen = nullptr;
-};
-
-template <typename Function> void Find(HMODULE library, const char* name, Function& function) {
-    if (library)
-        function =
-            reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
-// Null when a library or function is missing, which no Windows since 7 lacks.
-const Accessibility* Loaded() {
-    static const Accessibility loaded = [] {
-        // From the system's folder only, never from the game's.
-        const auto load = [](const wchar_t* name) {
-            wchar_t path[MAX_PATH];
-            const UINT length = GetSystemDirectoryW(path, MAX_PATH);
-            if (length == 0 || length + 1 + wcslen(name) >= MAX_PATH)
-                return HMODULE{};
-            return LoadLibraryW((std::wstring(path, length) + L"\\" + name).c_str());
-        };
-        Accessibility a;
-        Find(load(L"ole32.dll"), "CoInitializeEx", a.coInitializeEx);
-        HMODULE oleacc = load(L"oleacc.dll");
-        Find(oleacc, "CreateStdAccessibleObject", a.createStdAccessibleObject);
-        Find(oleacc, "LresultFromObject", a.lresultFromObject);
-        Find(load(L"oleaut32.dll"), "SysAllocStringLen", a.sysAllocStringLen);
-        return a;
-    }();
-    const bool complete = loaded.coInitializeEx && loaded.createStdAccessibleObject &&
-                          loaded.lresultFromObject && loaded.sysAllocStringLen;
-    return complete ? &loaded : nullptr;
-}
-
 BSTR Copy(const std::wstring& text) {
-    const Accessibility* api = Loaded();
-    return api ? api->sysAllocStringLen(text.data(), static_cast<UINT>(text.size())) : nullptr;
+    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
 }
 } // namespace
 
 LRESULT RoomAccessible::Answer(HWND cell, WPARAM wParam, LPARAM lParam, const std::wstring& name) {
-    const Accessibility* api = Loaded();
-    if (!api || static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT))
+    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT))
         return DefSubclassProc(cell, WM_GETOBJECT, wParam, lParam);
-    // The object is handed over through COM, which the windows' thread joins once, for the rest
-    // of its life; a thread that had joined already stays as it was.
-    static thread_local const HRESULT joined =
-        api->coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    (void)joined;
     IAccessible* system = nullptr;
-    if (FAILED(api->createStdAccessibleObject(cell, OBJID_CLIENT, IID_IAccessible,
-                                              reinterpret_cast<void**>(&system))))
+    if (FAILED(CreateStdAccessibleObject(cell, OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&system))))
         return DefSubclassProc(cell, WM_GETOBJECT, wParam, lParam);
     auto* room = new RoomAccessible(cell, system, name);
-    const LRESULT result = api->lresultFromObject(IID_IAccessible, wParam, room);
+    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, room);
     room->Release();
     return result;
 }
@@ -139,7 +93,7 @@ HRESULT RoomAccessible::get_accRole(VARIANT child, VARIANT* role) {
         return m_system->get_accRole(child, role);
     if (!role)
         return E_POINTER;
-    *role = VARIANT{};
+    VariantInit(role);
     role->vt = VT_I4;
     role->lVal = ROLE_SYSTEM_PUSHBUTTON;
     return S_OK;
