@@ -27,6 +27,7 @@ if [ "$set_name" = test ]; then
         libx11-dev xvfb                      # the start-up benchmark
         qt6-wayland                          # the no-display messages of Wayland
         g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 # QUV.exe
+        icoutils                             # QUV.exe's icon, and reading its resources back
         wine64 nsis zip unzip                # QUV.exe's tests under Wine, and its packages
         emscripten imagemagick               # the web page, and its app icons
         chromium chromium-driver python3-selenium # the web page's tests in a real browser

@@ -35,6 +35,26 @@ void AppendItem(HMENU menu, const MainWindow::MenuItem& item) {
     else
         AppendMenuW(menu, MF_STRING, Form1::CommandId(item.command), caption.c_str());
 }
+
+// The caption's small icon, loaded at the size the window's DPI asks for, so that Windows picks
+// the nearest drawing (16, 24, 32...) instead of stretching the 16-pixel one.
+// The per-monitor metric came with Windows 10; before it the system's one size is the answer.
+void SetSmallIcon(HWND window, HICON& icon, int dpi) {
+    using MetricsForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto metricsForDpi = reinterpret_cast<MetricsForDpiFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const auto size = [dpi](int metric) {
+        return metricsForDpi ? metricsForDpi(metric, static_cast<UINT>(dpi))
+                             : GetSystemMetrics(metric);
+    };
+    HICON old = icon;
+    icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                         size(SM_CXSMICON), size(SM_CYSMICON), 0));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (old)
+        DestroyIcon(old);
+}
 } // namespace
 
 Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
@@ -55,9 +75,6 @@ Form1::~Form1() {
 bool Form1::Create(HINSTANCE instance, int showCommand) {
     m_icon = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
-    m_smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
-                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                GetSystemMetrics(SM_CYSMICON), 0));
     RegisterWindowClass(instance, kClassName, RouteToOwner<Form1>);
 
     CreateWindowExW(kExStyle, kClassName, Widen(MainWindow::kCaption).c_str(), kStyle,
@@ -65,7 +82,7 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
     if (!m_hwnd)
         return false;
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
-    SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
+    SetSmallIcon(m_hwnd, m_smallIcon, WindowDpi(m_hwnd));
     BuildMenu();
     BuildBuilding(instance);
     Layout(WindowDpi(m_hwnd));
@@ -301,6 +318,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DPICHANGED:
         MoveToSuggested(m_hwnd, lParam);
+        SetSmallIcon(m_hwnd, m_smallIcon, HIWORD(wParam));
         Layout(HIWORD(wParam));
         return 0;
     default:

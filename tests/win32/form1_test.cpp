@@ -38,6 +38,19 @@ RECT AsRect(const PixelRect& r) {
     return RECT{r.left, r.top, r.Right(), r.Bottom()};
 }
 
+// The width and height of one of a window's icons (ICON_BIG or ICON_SMALL).
+SIZE IconSize(HWND window, WPARAM which) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return {};
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
 std::wstring MenuText(HMENU menu, int position) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -58,15 +71,12 @@ TEST(Form1Test, WindowHasCaptionIconAndFixedClientAreaBelowTheMenu) {
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
 
-    const auto icon = reinterpret_cast<HICON>(SendMessageW(rig.Main(), WM_GETICON, ICON_BIG, 0));
-    ICONINFO info{};
-    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, 32);
-    EXPECT_EQ(bitmap.bmHeight, 32);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const SIZE big = IconSize(rig.Main(), ICON_BIG);
+    EXPECT_EQ(big.cx, 32);
+    EXPECT_EQ(big.cy, 32);
+    const SIZE small = IconSize(rig.Main(), ICON_SMALL);
+    EXPECT_EQ(small.cx, 16);
+    EXPECT_EQ(small.cy, 16);
 }
 
 TEST(Form1Test, MenuBarHoldsStartQuitAndScoreInOrderWithoutKeys) {
@@ -117,6 +127,7 @@ struct Monitor {
     int dpi;
     SIZE client;
     RECT room33;
+    int smallIcon;
 };
 class MonitorDpiTest : public ::testing::TestWithParam<Monitor> {};
 
@@ -141,6 +152,9 @@ TEST_P(MonitorDpiTest, TheBuildingAndTheDialogGrowWithTheMonitorsDpi) {
     const RECT facade = PlaceOf(rig.window.Front().Handle());
     const RECT front = AsRect(Pixels(MainWindow::kFacade, m.dpi));
     EXPECT_TRUE(EqualRect(&facade, &front));
+    // The caption's icon is redrawn for the new DPI; the window's big icon stays 32 x 32.
+    EXPECT_EQ(IconSize(rig.Main(), ICON_SMALL).cx, m.smallIcon);
+    EXPECT_EQ(IconSize(rig.Main(), ICON_BIG).cx, 32);
 
     rig.PlayPerfectMission();
     Form2* dialog = rig.window.ContinueDialog();
@@ -156,9 +170,9 @@ TEST_P(MonitorDpiTest, TheBuildingAndTheDialogGrowWithTheMonitorsDpi) {
     EXPECT_TRUE(EqualRect(&no, &expected));
 }
 INSTANTIATE_TEST_SUITE_P(Monitors, MonitorDpiTest,
-                         ::testing::Values(Monitor{120, {391, 411}, {180, 210, 211, 251}},
-                                           Monitor{144, {470, 494}, {216, 252, 254, 302}},
-                                           Monitor{192, {626, 658}, {288, 336, 338, 402}}));
+                         ::testing::Values(Monitor{120, {391, 411}, {180, 210, 211, 251}, 20},
+                                           Monitor{144, {470, 494}, {216, 252, 254, 302}, 24},
+                                           Monitor{192, {626, 658}, {288, 336, 338, 402}, 32}));
 
 TEST(Form1Test, FacadeBackgroundAndCellsShowTheirColoursBehindTheCells) {
     Win32Rig rig;
