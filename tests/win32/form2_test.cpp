@@ -147,11 +147,11 @@ TEST_P(AnswerTest, OnlyTheButtonsAndTheFrameAnswer) {
     DialogRig rig;
     ASSERT_NE(rig.dialog, nullptr);
     GetParam().act(rig);
-    Pump(rig.program);
+    // First: what an act only queued is handed out here, with one more message queued behind it.
+    EXPECT_EQ(rig.Ended(), GetParam().ends);
     EXPECT_EQ(rig.window.ContinueDialog() == nullptr, GetParam().answeredYes);
     EXPECT_EQ(IsWindowEnabled(rig.Main()) != FALSE, GetParam().answeredYes);
     EXPECT_EQ(Unavailable(rig.CellOfRoom(11)), !GetParam().answeredYes);
-    EXPECT_EQ(rig.Ended(), GetParam().ends);
     EXPECT_TRUE(rig.watcher.boxes.empty());
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -160,8 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
         Answer{"Yes",
                [](DialogRig& r) { SendMessageW(r.Item(ContinueDialog::kYes), BM_CLICK, 0, 0); },
                true, false},
-        Answer{"No",
-               [](DialogRig& r) { SendMessageW(r.Item(ContinueDialog::kNo), BM_CLICK, 0, 0); },
+        Answer{"NoPressedByAScreenReader",
+               [](DialogRig& r) { PostMessageW(r.Item(ContinueDialog::kNo), BM_CLICK, 0, 0); },
                false, true},
         Answer{"FrameClose", [](DialogRig& r) { PostMessageW(r.dialog->Handle(), WM_CLOSE, 0, 0); },
                true, false},

@@ -111,7 +111,8 @@ struct Win32Rig {
     // tells the game's window of a change. The rig starts with it off, as Windows ships.
     void ShowFocusAlways(bool always);
 
-    // Whether the program's loop has ended and hands out nothing more, even what is queued.
+    // Runs the program's loop over what is queued, with one more message posted behind it: true
+    // when the loop has ended and leaves that one unread.
     bool Ended();
 
     EventLog log;
