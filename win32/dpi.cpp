@@ -27,7 +27,7 @@ int WindowDpi(HWND window) {
     return SystemDpi();
 }
 
-void SizeClientArea(HWND window, PixelSize client, int dpi) {
+PixelSize WindowSizeFor(HWND window, PixelSize client, int dpi) {
     using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = User32<AdjustFn>("AdjustWindowRectExForDpi");
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
@@ -38,8 +38,13 @@ void SizeClientArea(HWND window, PixelSize client, int dpi) {
         adjustForDpi(&r, style, menu, exStyle, static_cast<UINT>(dpi));
     else
         AdjustWindowRectEx(&r, style, menu, exStyle);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void SizeClientArea(HWND window, PixelSize client, int dpi) {
+    const PixelSize size = WindowSizeFor(window, client, dpi);
     constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, kFlags);
+    SetWindowPos(window, nullptr, 0, 0, size.width, size.height, kFlags);
 
     // What the frame really takes may differ from the estimate: a menu bar that wraps onto a
     // second line, a caption drawn for another resolution. The window grows or shrinks by that.
@@ -76,6 +81,12 @@ HFONT CreateUiFont(int dpi) {
     // The system's metrics are for its own resolution: scale them to the window's.
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
     return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+LRESULT AnswerScaledSize(HWND window, PixelSize client, int dpi, LPARAM size) {
+    const PixelSize scaled = WindowSizeFor(window, client, dpi);
+    *reinterpret_cast<SIZE*>(size) = {scaled.width, scaled.height};
+    return TRUE;
 }
 
 void PlaceChild(HWND child, const PixelRect& r) {

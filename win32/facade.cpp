@@ -20,11 +20,12 @@ void Facade::Create(HWND parent, HINSTANCE instance) {
                     this);
 }
 
-void Facade::SetMark(const PixelRect& around, int dpi) {
-    if (around == m_mark && dpi == m_dpi)
+void Facade::SetMark(const PixelRect& around, int dpi, Colour colour) {
+    if (around == m_mark && dpi == m_dpi && colour == m_colour)
         return;
     m_mark = around;
     m_dpi = dpi;
+    m_colour = colour;
     InvalidateRect(m_hwnd, nullptr, FALSE);
     UpdateWindow(m_hwnd);
 }
@@ -37,7 +38,7 @@ void Facade::Paint(HDC dc) const {
     DeleteObject(silver);
     if (m_mark.width <= 0 || m_mark.height <= 0)
         return;
-    HBRUSH mark = CreateSolidBrush(Colours::kFocusFrame);
+    HBRUSH mark = CreateSolidBrush(m_colour);
     for (const PixelRect& side : FocusFrame::Sides(m_mark, m_dpi)) {
         const RECT r{side.left, side.top, side.Right(), side.Bottom()};
         FillRect(dc, &r, mark);

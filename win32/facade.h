@@ -1,6 +1,7 @@
 // Facade: the silver front of the building, behind the room cells.
 #pragma once
 
+#include "game/colours.h"
 #include "game/twips.h"
 
 #include <windows.h>
@@ -18,8 +19,8 @@ public:
     HWND Handle() const { return m_hwnd; }
 
     // around: the room's cell in the facade's coordinates; an empty rectangle removes the mark.
-    // dpi scales the frame with the rest of the building.
-    void SetMark(const PixelRect& around, int dpi);
+    // dpi scales the frame with the rest of the building; colour is the frame's.
+    void SetMark(const PixelRect& around, int dpi, Colour colour);
     const PixelRect& Mark() const { return m_mark; }
 
 private:
@@ -31,4 +32,5 @@ private:
     HWND m_hwnd = nullptr;
     PixelRect m_mark{};
     int m_dpi = kDesignDpi;
+    Colour m_colour = Colours::kFocusFrame;
 };

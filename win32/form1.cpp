@@ -55,6 +55,24 @@ void SetSmallIcon(HWND window, HICON& icon, int dpi) {
     if (old)
         DestroyIcon(old);
 }
+
+// The system's setting to show the keyboard focus (and access keys) always, not only once the
+// keyboard is used.
+bool FocusAlwaysShown() {
+    BOOL always = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) && always;
+}
+
+// In high contrast the frame takes the colour the player's scheme gives a selection; the game's
+// own colours are its content and stay.
+Colour FrameColour() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, contrast.cbSize, &contrast, 0) &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON))
+        return GetSysColor(COLOR_HIGHLIGHT);
+    return Colours::kFocusFrame;
+}
 } // namespace
 
 Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
@@ -170,26 +188,33 @@ void Form1::AnnounceDescription() {
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
+// A cell calls these from its window procedure, which no exception may leave.
 void Form1::StepFrom(const RoomCell& cell, Arrow arrow) {
-    if (TakesInput())
-        FocusCell(cell.TheRoom().Neighbour(arrow).Index());
+    Guarded([&] {
+        if (TakesInput())
+            FocusCell(cell.TheRoom().Neighbour(arrow).Index());
+    });
 }
 
 void Form1::TabFrom(const RoomCell& cell, bool backwards) {
-    if (TakesInput())
-        FocusCell(cell.TheRoom().NextInTabOrder(backwards).Index());
+    Guarded([&] {
+        if (TakesInput())
+            FocusCell(cell.TheRoom().NextInTabOrder(backwards).Index());
+    });
 }
 
 void Form1::InputSeen(bool keyboard) {
-    if (keyboard)
-        m_frame.KeyboardUsed();
-    else
-        m_frame.MouseUsed();
-    UpdateFocusMark();
+    Guarded([&] {
+        if (keyboard)
+            m_frame.KeyboardUsed();
+        else
+            m_frame.MouseUsed();
+        UpdateFocusMark();
+    });
 }
 
 void Form1::FocusChanged() {
-    UpdateFocusMark();
+    Guarded([&] { UpdateFocusMark(); });
 }
 
 void Form1::UpdateFocusMark() {
@@ -198,13 +223,13 @@ void Form1::UpdateFocusMark() {
         focused && std::any_of(m_cells.begin(), m_cells.end(),
                                [focused](const RoomCell& c) { return c.Handle() == focused; });
     PixelRect mark{};
-    if (m_frame.Shown(onRoom)) {
+    if (m_frame.Shown(onRoom, FocusAlwaysShown())) {
         RECT cell;
         GetWindowRect(focused, &cell);
         MapWindowPoints(nullptr, m_facade.Handle(), reinterpret_cast<POINT*>(&cell), 2);
         mark = {cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top};
     }
-    m_facade.SetMark(mark, m_dpi);
+    m_facade.SetMark(mark, m_dpi, FrameColour());
 }
 
 void Form1::HandToDialog() {
@@ -243,7 +268,8 @@ void Form1::ShowContinueDialog() {
     // An answered dialog is gone already; a new mission end gets a fresh one.
     if (!ContinueDialog())
         m_dialog = std::make_unique<Form2>(m_game, m_hwnd);
-    m_dialog->Present();
+    // Laid out for the monitor the game is on before it shows there.
+    m_dialog->Present(m_dpi);
 }
 
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -305,22 +331,31 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SETCURSOR:
+        // A click on the window while it is disabled; the system's own cue (DefWindowProc's)
+        // follows.
         if (LOWORD(lParam) == static_cast<WORD>(HTERROR) &&
-            (HIWORD(lParam) == WM_LBUTTONDOWN || HIWORD(lParam) == WM_RBUTTONDOWN)) {
+            (HIWORD(lParam) == WM_LBUTTONDOWN || HIWORD(lParam) == WM_RBUTTONDOWN))
             HandToDialog();
-            return TRUE;
-        }
         break;
     case WM_CLOSE:
         // Under a box, or behind the continue dialog, the window stays.
         if (TakesInput())
             m_game.CloseMainWindow();
         return 0;
+    case WM_GETDPISCALEDSIZE: {
+        const int dpi = static_cast<int>(wParam);
+        return AnswerScaledSize(m_hwnd, Pixels(MainWindow::kClientSize, dpi), dpi, lParam);
+    }
     case WM_DPICHANGED:
         MoveToSuggested(m_hwnd, lParam);
         SetSmallIcon(m_hwnd, m_smallIcon, HIWORD(wParam));
         Layout(HIWORD(wParam));
         return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // The setting to show the focus always, high contrast, or the colours of its scheme.
+        UpdateFocusMark();
+        break;
     default:
         break;
     }

@@ -49,13 +49,17 @@ Form2::~Form2() {
         DeleteObject(m_font);
 }
 
-void Form2::Present() {
+void Form2::Present(int dpi) {
     const auto instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_mainWindow, GWLP_HINSTANCE));
     RegisterWindowClass(instance, kClassName, RouteToOwner<Form2>,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    CreateWindowExW(kExStyle, kClassName, Widen(ContinueDialog::kCaption).c_str(), kStyle, 0, 0, 0,
-                    0, m_mainWindow, nullptr, instance, this);
+    // Made at the middle of the main window, on its monitor, where it will show.
+    RECT main;
+    GetWindowRect(m_mainWindow, &main);
+    CreateWindowExW(kExStyle, kClassName, Widen(ContinueDialog::kCaption).c_str(), kStyle,
+                    (main.left + main.right) / 2, (main.top + main.bottom) / 2, 0, 0, m_mainWindow,
+                    nullptr, instance, this);
     // In tab order. Plain push buttons: neither is the default, and neither is the cancel button.
     for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
         const bool label = control.kind == Kind::Label;
@@ -65,11 +69,10 @@ void Form2::Present() {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(control))), instance,
                         nullptr);
     }
-    Layout(WindowDpi(m_hwnd));
+    Layout(dpi);
 
     // Centred over the main window.
-    RECT main, own;
-    GetWindowRect(m_mainWindow, &main);
+    RECT own;
     GetWindowRect(m_hwnd, &own);
     const int x = (main.left + main.right - (own.right - own.left)) / 2;
     const int y = (main.top + main.bottom - (own.bottom - own.top)) / 2;
@@ -90,22 +93,27 @@ void Form2::Layout(int dpi) {
     if (previous)
         DeleteObject(previous);
 
+    const Fit fit = Measure(m_font, dpi);
+    SizeClientArea(m_hwnd, ContinueDialog::ClientSize(dpi, fit.growth), dpi);
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        PlaceChild(Item(control),
+                   control.kind == Kind::Label
+                       ? ContinueDialog::QuestionPlace(fit.questionWidth, dpi, fit.growth)
+                       : ContinueDialog::Place(control, dpi, fit.growth));
+    }
+}
+
+Form2::Fit Form2::Measure(HFONT font, int dpi) const {
     // The whole dialog grows for a font larger than the one it was drawn for.
-    const PixelSize question = TextSize(Item(ContinueDialog::kQuestion), m_font);
+    const PixelSize question = TextSize(Item(ContinueDialog::kQuestion), font);
     PixelSize button{};
     for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
         if (control.kind != Kind::Button)
             continue;
-        const PixelSize needs = ButtonNeeds(Item(control), m_font, dpi);
+        const PixelSize needs = ButtonNeeds(Item(control), font, dpi);
         button = {std::max(button.width, needs.width), std::max(button.height, needs.height)};
     }
-    const double growth = ContinueDialog::Growth(question, button, dpi);
-    SizeClientArea(m_hwnd, ContinueDialog::ClientSize(dpi, growth), dpi);
-    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
-        PlaceChild(Item(control), control.kind == Kind::Label
-                                      ? ContinueDialog::QuestionPlace(question.width, dpi, growth)
-                                      : ContinueDialog::Place(control, dpi, growth));
-    }
+    return {ContinueDialog::Growth(question, button, dpi), question.width};
 }
 
 bool Form2::PreTranslate(MSG& msg) {
@@ -155,6 +163,14 @@ LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The frame's close counts as YES, so that the main window is never left disabled.
         Answer(true);
         return 0;
+    case WM_GETDPISCALEDSIZE: {
+        // Its size at the new dpi, with the system's font for that dpi.
+        const int dpi = static_cast<int>(wParam);
+        HFONT font = CreateUiFont(dpi);
+        const double growth = Measure(font, dpi).growth;
+        DeleteObject(font);
+        return AnswerScaledSize(m_hwnd, ContinueDialog::ClientSize(dpi, growth), dpi, lParam);
+    }
     case WM_DPICHANGED:
         MoveToSuggested(m_hwnd, lParam);
         Layout(HIWORD(wParam));

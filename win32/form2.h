@@ -20,8 +20,9 @@ public:
     Form2(const Form2&) = delete;
     Form2& operator=(const Form2&) = delete;
 
-    // Shows the dialog modeless over the main window, with the focus on YES.
-    void Present();
+    // Shows the dialog modeless over the main window, with the focus on YES, laid out at dpi (the
+    // main window's).
+    void Present(int dpi);
     // Until answered: YES destroys the window.
     bool IsOpen() const { return m_hwnd != nullptr; }
     HWND Handle() const { return m_hwnd; }
@@ -38,6 +39,12 @@ private:
     void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Layout(int dpi);
+    // How much the dialog grows at dpi for its texts in font, and how wide the question's is.
+    struct Fit {
+        double growth;
+        int questionWidth;
+    };
+    Fit Measure(HFONT font, int dpi) const;
     void Answer(bool yes);
 
     Game& m_game;

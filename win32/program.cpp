@@ -11,11 +11,36 @@ bool Program::Start(HINSTANCE instance, int showCommand) {
 }
 
 int Program::Run() {
+    while (Loop(/*wait=*/true)) {
+    }
+    return m_status;
+}
+
+bool Program::RunQueued() {
+    return Loop(/*wait=*/false);
+}
+
+bool Program::Loop(bool wait) {
     MSG msg;
-    // Once the program has ended no further event reaches the game, even one already queued.
-    while (!m_exit.Ended() && GetMessageW(&msg, nullptr, 0, 0) > 0)
+    // Once the game has ended the program no further event reaches it, even one already queued;
+    // WM_QUIT ends the loop whoever posted it, with its status.
+    while (!m_ended) {
+        if (m_exit.Ended()) {
+            m_ended = true;
+            break;
+        }
+        const BOOL got =
+            wait ? GetMessageW(&msg, nullptr, 0, 0) : PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
+        if (!wait && !got)
+            return true;
+        if (got == -1 || msg.message == WM_QUIT) {
+            m_ended = true;
+            m_status = got == -1 ? 1 : static_cast<int>(msg.wParam);
+            break;
+        }
         Dispatch(msg);
-    return 0;
+    }
+    return false;
 }
 
 void Program::Dispatch(MSG& msg) {

@@ -19,15 +19,23 @@ public:
     bool Start(HINSTANCE instance, int showCommand);
     // The message loop, until the program ends; returns the exit status.
     int Run();
-    // One message, as the loop hands it out: the dialog's keys first.
-    void Dispatch(MSG& msg);
+    // The same loop over what is queued now, without waiting for more: false once the program
+    // has ended, as Run would have returned.
+    bool RunQueued();
+    bool Ended() const { return m_ended; }
+    int Status() const { return m_status; }
 
     Form1& Window() { return m_window; }
     Win32MessageBox& Messages() { return m_messages; }
-    const Win32ProgramExit& Exit() const { return m_exit; }
 
 private:
+    bool Loop(bool wait);
+    // One message, as the loop hands it out: the dialog's keys first.
+    void Dispatch(MSG& msg);
+
     Win32MessageBox m_messages;
     Win32ProgramExit m_exit;
     Form1 m_window;
+    bool m_ended = false;
+    int m_status = 0;
 };

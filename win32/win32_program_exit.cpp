@@ -8,12 +8,21 @@ BOOL CALLBACK Hide(HWND window, LPARAM) {
     ShowWindow(window, SW_HIDE);
     return TRUE;
 }
+
+// Hidden first, so that nothing is painted or clicked while the loops wind down; the windows are
+// destroyed with their owners when the program returns from its message loop. WM_QUIT ends a
+// box's own loop too, which passes it on to the loop below.
+void End(int status) {
+    EnumThreadWindows(GetCurrentThreadId(), Hide, 0);
+    PostQuitMessage(status);
+}
 } // namespace
 
 void Win32ProgramExit::EndProgram() {
-    // Hidden first, so that nothing is painted or clicked while the loop winds down; the windows
-    // are destroyed with their owners when the program returns from its message loop.
     m_ended = true;
-    EnumThreadWindows(GetCurrentThreadId(), Hide, 0);
-    PostQuitMessage(0);
+    End(0);
+}
+
+void Win32ProgramExit::EndAfterFault() {
+    End(kFaultStatus);
 }

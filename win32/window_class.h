@@ -1,7 +1,11 @@
 // Window classes: each of the game's own windows is an object whose member handles its messages.
 #pragma once
 
+#include "win32/win32_program_exit.h"
+
 #include <windows.h>
+
+#include <type_traits>
 
 // Registers a window class of this program once; later calls find it registered.
 inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
@@ -24,24 +28,40 @@ inline HWND FocusedChild(HWND window) {
     return focused && IsChild(window, focused) ? focused : nullptr;
 }
 
+// Runs what a window does for one message. A C++ exception must never unwind through the system
+// code that called the window (on x64 that is undefined, and the game's state is lost anyway):
+// one that gets here ends the program with a failure status instead, and the message is answered
+// with zero.
+template <typename Handler> auto Guarded(Handler&& handle) noexcept -> decltype(handle()) {
+    try {
+        return handle();
+    } catch (...) {
+        Win32ProgramExit::EndAfterFault();
+    }
+    if constexpr (!std::is_void_v<decltype(handle())>)
+        return {};
+}
+
 // The window procedure of a class whose windows are created with their owning object as the
 // creation parameter: it hands every message to Owner::OnMessage, and tells the owner its window
 // (Owner::Attach) when it is created and again, as null, once it is gone.
 template <typename Owner>
 LRESULT CALLBACK RouteToOwner(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* owner =
-            static_cast<Owner*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        owner->Attach(hwnd);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-    }
-    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!owner)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        owner->Attach(nullptr);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return owner->OnMessage(message, wParam, lParam);
+    return Guarded([=]() -> LRESULT {
+        if (message == WM_NCCREATE) {
+            auto* owner =
+                static_cast<Owner*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+            owner->Attach(hwnd);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        }
+        auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (!owner)
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            owner->Attach(nullptr);
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        return owner->OnMessage(message, wParam, lParam);
+    });
 }

@@ -3,10 +3,12 @@
 #include "game/continue_dialog.h"
 #include "game/main_window.h"
 #include "game/message_catalogue.h"
+#include "win32/dpi.h"
 #include "window_rig.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -49,6 +51,79 @@ SIZE IconSize(HWND window, WPARAM which) {
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
+// The colour the facade shows d pixels out from a room's cell, at the middle of each of the
+// cell's four sides; kMixed where the sides differ.
+Colour AroundCell(const Win32Rig& rig, int room, int d) {
+    HWND facade = rig.window.Front().Handle();
+    RECT cell = PlaceOf(rig.CellOfRoom(room));
+    const RECT front = PlaceOf(facade);
+    OffsetRect(&cell, -front.left, -front.top);
+    const int midX = (cell.left + cell.right) / 2;
+    const int midY = (cell.top + cell.bottom) / 2;
+    const POINT sides[] = {{cell.left - d, midY},
+                           {cell.right - 1 + d, midY},
+                           {midX, cell.top - d},
+                           {midX, cell.bottom - 1 + d}};
+    const Colour first = PixelOf(facade, sides[0]);
+    for (const POINT& p : sides) {
+        if (PixelOf(facade, p) != first)
+            return kMixed;
+    }
+    return first;
+}
+
+// Where the focus frame lies, in pixels out from the cell: from its inner to its outer edge.
+struct FrameSpan {
+    int inner;
+    int outer;
+};
+
+// The frame around a room shows in full, in colour, and nothing of it beyond that span.
+void ExpectFrame(const Win32Rig& rig, int room, FrameSpan span, Colour colour = kMark) {
+    EXPECT_EQ(AroundCell(rig, room, span.inner - 1), kSilver) << "the gap inside the frame";
+    EXPECT_EQ(AroundCell(rig, room, span.inner), colour) << "the frame's inner edge";
+    EXPECT_EQ(AroundCell(rig, room, span.outer), colour) << "the frame's outer edge";
+    EXPECT_EQ(AroundCell(rig, room, span.outer + 1), kSilver) << "beyond the frame";
+}
+
+void ExpectNoFrame(const Win32Rig& rig, int room, FrameSpan span) {
+    for (int d = span.inner - 1; d <= span.outer + 1; ++d)
+        EXPECT_EQ(AroundCell(rig, room, d), kSilver) << d << " px out";
+}
+
+constexpr FrameSpan kFrameAt96{2, 3};
+
+// The window's outer size for a client area at dpi, with the frame the system draws there.
+SIZE WindowSizeAt(HWND window, SIZE client, int dpi) {
+    using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    const auto adjustForDpi = reinterpret_cast<AdjustFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    RECT r{0, 0, client.cx, client.cy};
+    adjustForDpi(&r, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
+                 GetMenu(window) != nullptr,
+                 static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), static_cast<UINT>(dpi));
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// What the window answers the system that asks its size at dpi before moving it to a monitor of
+// that dpi; {0, 0} for no answer.
+SIZE ScaledSize(HWND window, int dpi) {
+    RECT now;
+    GetWindowRect(window, &now);
+    SIZE size{now.right - now.left, now.bottom - now.top};
+    if (!SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
+                      reinterpret_cast<LPARAM>(&size)))
+        return {};
+    return size;
+}
+
+// The system's message to a window now on a monitor of dpi, suggesting the screen's top left
+// corner, where a window as large as the largest here still fits.
+void MoveToMonitor(HWND window, int dpi, SIZE size) {
+    RECT suggested{0, 0, size.cx, size.cy};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 std::wstring MenuText(HMENU menu, int position) {
@@ -128,17 +203,28 @@ struct Monitor {
     SIZE client;
     RECT room33;
     int smallIcon;
+    FrameSpan frame;
+    SIZE dialog;
+    RECT yes;
+    RECT no;
 };
 class MonitorDpiTest : public ::testing::TestWithParam<Monitor> {};
 
-// Moved to a monitor of another resolution, the windows keep their size in inches.
-TEST_P(MonitorDpiTest, TheBuildingAndTheDialogGrowWithTheMonitorsDpi) {
+// Moved to a monitor of another resolution, the windows keep their size in inches, and so does
+// the focus frame; a dialog opened there is laid out for it from the start.
+TEST_P(MonitorDpiTest, TheBuildingTheFrameAndTheDialogGrowWithTheMonitorsDpi) {
     Win32Rig rig;
     const Monitor& m = GetParam();
-    RECT suggested;
-    GetWindowRect(rig.Main(), &suggested);
-    SendMessageW(rig.Main(), WM_DPICHANGED, MAKEWPARAM(m.dpi, m.dpi),
-                 reinterpret_cast<LPARAM>(&suggested));
+    SetFocus(rig.CellOfRoom(32));
+    rig.Key(VK_UP);
+    ExpectFrame(rig, 33, kFrameAt96);
+
+    // Asked first, the window tells the size it takes there, so it does not bounce.
+    const SIZE size = ScaledSize(rig.Main(), m.dpi);
+    const SIZE expectedSize = WindowSizeAt(rig.Main(), m.client, m.dpi);
+    EXPECT_EQ(size.cx, expectedSize.cx);
+    EXPECT_EQ(size.cy, expectedSize.cy);
+    MoveToMonitor(rig.Main(), m.dpi, size);
     const RECT client = ClientRectOf(rig.Main());
     EXPECT_EQ(client.right, m.client.cx);
     EXPECT_EQ(client.bottom, m.client.cy);
@@ -152,27 +238,58 @@ TEST_P(MonitorDpiTest, TheBuildingAndTheDialogGrowWithTheMonitorsDpi) {
     const RECT facade = PlaceOf(rig.window.Front().Handle());
     const RECT front = AsRect(Pixels(MainWindow::kFacade, m.dpi));
     EXPECT_TRUE(EqualRect(&facade, &front));
+    ExpectFrame(rig, 33, m.frame);
     // The caption's icon is redrawn for the new DPI; the window's big icon stays 32 x 32.
     EXPECT_EQ(IconSize(rig.Main(), ICON_SMALL).cx, m.smallIcon);
     EXPECT_EQ(IconSize(rig.Main(), ICON_BIG).cx, 32);
 
+    // The system's font grows with the monitor's DPI too: the dialog grows no more than that.
     rig.PlayPerfectMission();
     Form2* dialog = rig.window.ContinueDialog();
     ASSERT_NE(dialog, nullptr);
-    SendMessageW(dialog->Handle(), WM_DPICHANGED, MAKEWPARAM(m.dpi, m.dpi),
-                 reinterpret_cast<LPARAM>(&suggested));
-    // The system's font grows with the monitor's DPI too: the dialog grows no more than that.
-    const RECT box = ClientRectOf(dialog->Handle());
-    EXPECT_EQ(box.right, ContinueDialog::ClientSize(m.dpi, 1.0).width);
-    EXPECT_EQ(box.bottom, ContinueDialog::ClientSize(m.dpi, 1.0).height);
-    const RECT no = PlaceOf(dialog->Item(ContinueDialog::kNo));
-    const RECT expected = AsRect(ContinueDialog::Place(ContinueDialog::kNo, m.dpi, 1.0));
-    EXPECT_TRUE(EqualRect(&no, &expected));
+    const auto expectDialog = [&](SIZE size, RECT yes, RECT no) {
+        const RECT box = ClientRectOf(dialog->Handle());
+        EXPECT_EQ(box.right, size.cx);
+        EXPECT_EQ(box.bottom, size.cy);
+        const RECT yesNow = PlaceOf(dialog->Item(ContinueDialog::kYes));
+        EXPECT_TRUE(EqualRect(&yesNow, &yes));
+        const RECT noNow = PlaceOf(dialog->Item(ContinueDialog::kNo));
+        EXPECT_TRUE(EqualRect(&noNow, &no));
+    };
+    expectDialog(m.dialog, m.yes, m.no);
+    // Back on a monitor of 96 dpi, it is as drawn.
+    const SIZE back = ScaledSize(dialog->Handle(), kDesignDpi);
+    const SIZE expectedBack = WindowSizeAt(dialog->Handle(), SIZE{170, 64}, kDesignDpi);
+    EXPECT_EQ(back.cx, expectedBack.cx);
+    EXPECT_EQ(back.cy, expectedBack.cy);
+    MoveToMonitor(dialog->Handle(), kDesignDpi, back);
+    expectDialog(SIZE{170, 64}, RECT{8, 32, 81, 57}, RECT{88, 32, 161, 57});
 }
 INSTANTIATE_TEST_SUITE_P(Monitors, MonitorDpiTest,
-                         ::testing::Values(Monitor{120, {391, 411}, {180, 210, 211, 251}, 20},
-                                           Monitor{144, {470, 494}, {216, 252, 254, 302}, 24},
-                                           Monitor{192, {626, 658}, {288, 336, 338, 402}, 32}));
+                         ::testing::Values(Monitor{120,
+                                                   {391, 411},
+                                                   {180, 210, 211, 251},
+                                                   20,
+                                                   {2, 4},
+                                                   {213, 80},
+                                                   {10, 40, 101, 71},
+                                                   {110, 40, 201, 71}},
+                                           Monitor{144,
+                                                   {470, 494},
+                                                   {216, 252, 254, 302},
+                                                   24,
+                                                   {3, 5},
+                                                   {255, 96},
+                                                   {12, 48, 122, 86},
+                                                   {132, 48, 242, 86}},
+                                           Monitor{192,
+                                                   {626, 658},
+                                                   {288, 336, 338, 402},
+                                                   32,
+                                                   {3, 6},
+                                                   {340, 128},
+                                                   {16, 64, 162, 114},
+                                                   {176, 64, 322, 114}}));
 
 TEST(Form1Test, FacadeBackgroundAndCellsShowTheirColoursBehindTheCells) {
     Win32Rig rig;
@@ -260,18 +377,23 @@ TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWi
     EXPECT_EQ(rig.window.GameWindow(), dialog->Handle());
 }
 
-TEST(Form1Test, ScoreItemsShowTheScoresAndQuitEndsTheProgram) {
+// A command that comes while another window is active (a screen reader's action on a menu item)
+// still gets boxes of the game's window; Quit ends the program's loop.
+TEST(Form1Test, ScoreItemsShowTheScoresInBoxesOfTheGameAndQuitEndsTheProgram) {
     Win32Rig rig;
     rig.PlayPerfectMission();
     SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
     rig.watcher.boxes.clear();
+    SetForegroundWindow(rig.Elsewhere());
     rig.Choose(MenuCommand::CurrentScore);
     rig.Choose(MenuCommand::HighScore);
     EXPECT_EQ(rig.Texts(), (std::vector<std::string>{Text(MessageKey::msgCurrentScore, {0}),
                                                      Text(MessageKey::msgHighScore, {36})}));
+    for (const SeenBox& box : rig.watcher.boxes)
+        EXPECT_EQ(box.owner, rig.Main()) << box.text;
     EXPECT_FALSE(rig.Ended());
-    rig.Choose(MenuCommand::Quit);
+    rig.PostCommand(MenuCommand::Quit);
     EXPECT_TRUE(rig.Ended());
 }
 
@@ -281,31 +403,74 @@ TEST(Form1Test, ClosingTheWindowEndsTheProgramUnlessTheDialogWaits) {
     SendMessageW(rig.Main(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(rig.Ended());
     EXPECT_TRUE(IsWindow(rig.Main()));
-    // A click on the disabled window hands the player on to the dialog.
-    SetForegroundWindow(rig.Main());
-    SendMessageW(rig.Main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(rig.Main()),
-                 MAKELPARAM(static_cast<WORD>(HTERROR), WM_LBUTTONDOWN));
-    Pump(rig.program);
-    EXPECT_EQ(GetActiveWindow(), rig.window.ContinueDialog()->Handle());
 
     SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
-    SendMessageW(rig.Main(), WM_CLOSE, 0, 0);
+    // The taskbar's Close window.
+    PostMessageW(rig.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(rig.Ended());
 }
+
+struct TurnTo {
+    const char* name;
+    std::function<void(Win32Rig&)> act;
+};
+class DisabledWindowTest : public ::testing::TestWithParam<TurnTo> {};
+
+// While the dialog waits, a player who turns to the main window from another one is handed on
+// to the dialog, and nothing of the main window acts.
+TEST_P(DisabledWindowTest, WhoeverTurnsToTheMainWindowGetsTheDialog) {
+    Win32Rig rig;
+    rig.PlayPerfectMission();
+    Form2* dialog = rig.window.ContinueDialog();
+    ASSERT_NE(dialog, nullptr);
+    rig.watcher.boxes.clear();
+    SetForegroundWindow(rig.Elsewhere());
+    Pump(rig.program);
+    ASSERT_EQ(GetActiveWindow(), rig.Elsewhere());
+    GetParam().act(rig);
+    EXPECT_EQ(GetActiveWindow(), dialog->Handle());
+    EXPECT_EQ(GetFocus(), dialog->Item(ContinueDialog::kYes));
+    EXPECT_EQ(rig.window.ContinueDialog(), dialog);
+    EXPECT_TRUE(rig.watcher.boxes.empty());
+    EXPECT_FALSE(rig.Ended());
+}
+INSTANTIATE_TEST_SUITE_P(Dialog, DisabledWindowTest,
+                         ::testing::Values(TurnTo{"ClickOnTheBackground",
+                                                  [](Win32Rig& r) {
+                                                      r.Click(OnScreen(r.Main(), POINT{10, 10}));
+                                                  }},
+                                           TurnTo{"ClickOnARoom",
+                                                  [](Win32Rig& r) {
+                                                      r.ClickRoom(15);
+                                                  }},
+                                           TurnTo{"ClickOnTheMenuBar",
+                                                  [](Win32Rig& r) {
+                                                      r.ClickMenuBar(MenuCommand::Start);
+                                                  }},
+                                           TurnTo{"ActivationFromTheTaskbar",
+                                                  [](Win32Rig& r) {
+                                                      SetForegroundWindow(r.Main());
+                                                      Pump(r.program);
+                                                  }}),
+                         [](const ::testing::TestParamInfo<TurnTo>& info) {
+                             return std::string(info.param.name);
+                         });
 
 struct Step {
     int from;
     WPARAM key;
     int to;
+    WPARAM modifier = 0;
 };
 class KeyStepTest : public ::testing::TestWithParam<Step> {};
 
 TEST_P(KeyStepTest, ArrowsAndTabMoveTheFocusBetweenRoomsAndStopAtTheWalls) {
     Win32Rig rig;
     SetFocus(rig.CellOfRoom(GetParam().from));
-    rig.Key(GetParam().key);
+    rig.Key(GetParam().key, GetParam().modifier);
     EXPECT_EQ(GetFocus(), rig.CellOfRoom(GetParam().to));
+    EXPECT_FALSE(rig.Ended());
 }
 INSTANTIATE_TEST_SUITE_P(Building, KeyStepTest,
                          ::testing::Values(Step{33, VK_UP, 34}, Step{33, VK_DOWN, 32},
@@ -313,7 +478,8 @@ INSTANTIATE_TEST_SUITE_P(Building, KeyStepTest,
                                            Step{15, VK_UP, 15}, Step{15, VK_LEFT, 15},
                                            Step{51, VK_DOWN, 51}, Step{51, VK_RIGHT, 51},
                                            Step{15, VK_TAB, 25}, Step{55, VK_TAB, 14},
-                                           Step{51, VK_TAB, 15}));
+                                           Step{51, VK_TAB, 15}, Step{15, VK_TAB, 51, VK_SHIFT},
+                                           Step{25, VK_TAB, 15, VK_SHIFT}));
 
 TEST(Form1Test, AKeyboardPlayerVisitsOncePerPressAndKeepsTheRoom) {
     Win32Rig rig;
@@ -321,7 +487,7 @@ TEST(Form1Test, AKeyboardPlayerVisitsOncePerPressAndKeepsTheRoom) {
     rig.Choose(MenuCommand::Start);
     SetFocus(rig.CellOfRoom(33));
     rig.watcher.boxes.clear();
-    rig.Key(VK_RETURN, /*repeat=*/true); // a key held since the last box: no visit
+    rig.HeldKey(VK_RETURN); // a key held since the last box: no visit
     EXPECT_TRUE(rig.watcher.boxes.empty());
     rig.Key(VK_RETURN);
     rig.Key(VK_SPACE);
@@ -332,25 +498,32 @@ TEST(Form1Test, AKeyboardPlayerVisitsOncePerPressAndKeepsTheRoom) {
     EXPECT_EQ(GetFocus(), rig.CellOfRoom(33));
 }
 
+// The frame shows while the room has the focus, and goes with it to another window.
 TEST(Form1Test, TheFocusFrameShowsOnAllSidesForTheKeyboardOnly) {
     Win32Rig rig;
-    HWND facade = rig.window.Front().Handle();
-    const RECT cell = PlaceOf(rig.CellOfRoom(33));
-    const RECT front = PlaceOf(facade);
-    // Points in the frame, 2 px out from the cell's middle on each side, in facade coordinates.
-    const int midX = (cell.left + cell.right) / 2 - front.left;
-    const int midY = (cell.top + cell.bottom) / 2 - front.top;
-    const POINT sides[] = {{cell.left - front.left - 2, midY},
-                           {cell.right - front.left + 1, midY},
-                           {midX, cell.top - front.top - 2},
-                           {midX, cell.bottom - front.top + 1}};
     SetFocus(rig.CellOfRoom(32));
     rig.Key(VK_UP);
-    for (const POINT& p : sides)
-        EXPECT_EQ(PixelOf(facade, p), kMark) << p.x << "," << p.y;
+    ExpectFrame(rig, 33, kFrameAt96);
+    SetForegroundWindow(rig.Elsewhere());
+    Pump(rig.program);
+    ExpectNoFrame(rig, 33, kFrameAt96);
+    SetForegroundWindow(rig.Main());
+    Pump(rig.program);
+    ExpectFrame(rig, 33, kFrameAt96);
     rig.ClickRoom(33); // the mouse again: the frame goes
-    for (const POINT& p : sides)
-        EXPECT_EQ(PixelOf(facade, p), kSilver) << p.x << "," << p.y;
+    ExpectNoFrame(rig, 33, kFrameAt96);
+}
+
+// Where the system is set to show the focus always, a click does not hide it.
+TEST(Form1Test, TheFocusFrameStaysForTheMouseWhereTheSystemShowsTheFocusAlways) {
+    Win32Rig rig;
+    rig.ShowFocusAlways(true);
+    ExpectFrame(rig, 15, kFrameAt96); // the first room has the focus from the start
+    rig.ClickRoom(33);
+    ExpectFrame(rig, 33, kFrameAt96);
+    ExpectNoFrame(rig, 15, kFrameAt96);
+    rig.ShowFocusAlways(false);
+    ExpectNoFrame(rig, 33, kFrameAt96);
 }
 
 TEST(Form1Test, AScreenReaderFindsEachRoomAsANamedPushButtonThatVisits) {

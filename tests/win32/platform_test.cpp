@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 TEST(ProgramTest, EveryBoxBelongsToTheGameWindowTheProgramRuns) {
     EventLog log;
     ScriptedRandom random{log};
@@ -16,13 +18,38 @@ TEST(ProgramTest, EveryBoxBelongsToTheGameWindowTheProgramRuns) {
     HWND cell = program.Window().Cell(12).Handle();
     PostMessageW(cell, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageW(cell, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        program.Dispatch(msg);
+    EXPECT_TRUE(program.RunQueued());
     ASSERT_EQ(watcher.boxes.size(), 1u);
     EXPECT_EQ(watcher.boxes[0].owner, program.Window().Handle());
     EXPECT_EQ(program.Messages().Owner(), program.Window().Handle());
-    EXPECT_FALSE(program.Exit().Ended());
+    EXPECT_FALSE(program.Ended());
+}
+
+namespace {
+// A random source that fails, as any code a window runs might.
+class FailingRandom final : public RandomSource {
+public:
+    void Seed() override {}
+    float Next() override { throw std::runtime_error("no random numbers"); }
+};
+} // namespace
+
+// No exception leaves a window for the system code that called it: the program ends at once,
+// with a failure status.
+TEST(ProgramTest, AFaultInAWindowEndsTheProgramWithAFailureStatus) {
+    FailingRandom random;
+    Program program(random);
+    ASSERT_TRUE(program.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+    BoxWatcher watcher;
+    PostMessageW(program.Window().Handle(), WM_COMMAND,
+                 MAKEWPARAM(Form1::CommandId(MenuCommand::Start), 0), 0);
+    bool running = true;
+    EXPECT_NO_THROW(running = program.RunQueued());
+    EXPECT_FALSE(running);
+    EXPECT_TRUE(program.Ended());
+    EXPECT_EQ(program.Status(), Win32ProgramExit::kFaultStatus);
+    EXPECT_FALSE(IsWindowVisible(program.Window().Handle()));
+    EXPECT_FALSE(watcher.boxes.empty()); // the briefing came before the fault
 }
 
 struct Twips {

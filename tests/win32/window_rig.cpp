@@ -2,6 +2,7 @@
 #include "window_rig.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
 BoxWatcher* g_watcher = nullptr; // a hook procedure is a plain function
@@ -58,15 +59,6 @@ LRESULT CALLBACK BoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Pump(Program& program) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            continue; // a program ended by a test leaves one; the next box would end at once
-        program.Dispatch(msg);
-    }
-}
-
 Colour PixelOf(HWND window, POINT at) {
     HDC dc = GetDC(window);
     const COLORREF c = GetPixel(dc, at.x, at.y);
@@ -74,10 +66,42 @@ Colour PixelOf(HWND window, POINT at) {
     return c;
 }
 
+Colour WholeColourOf(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    if (r.right <= 0 || r.bottom <= 0)
+        return kMixed;
+    HDC dc = GetDC(window);
+    HDC copy = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(copy, old);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<std::size_t>(r.right) * r.bottom);
+    GetDIBits(copy, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(window, dc);
+    const DWORD first = pixels.front() & 0xFFFFFF;
+    for (DWORD p : pixels) {
+        if ((p & 0xFFFFFF) != first)
+            return kMixed;
+    }
+    // The bitmap holds 0x00RRGGBB; a Colour is 0x00BBGGRR.
+    return RGB((first >> 16) & 0xFF, (first >> 8) & 0xFF, first & 0xFF);
+}
+
 POINT CentreOf(HWND window) {
     RECT r;
     GetClientRect(window, &r);
     return POINT{r.right / 2, r.bottom / 2};
+}
+
+POINT OnScreen(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    return client;
 }
 
 namespace {
@@ -130,6 +154,8 @@ bool Unavailable(HWND window) {
 }
 
 Win32Rig::Win32Rig() {
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &m_focusAlwaysShown, 0);
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
     if (!program.Start(GetModuleHandleW(nullptr), SW_SHOWNORMAL))
         throw std::runtime_error("no main window");
     SetForegroundWindow(Main());
@@ -138,14 +164,99 @@ Win32Rig::Win32Rig() {
 
 Win32Rig::~Win32Rig() {
     Pump(program);
+    // An ended program's process ends here, and what was left queued (its WM_QUIT too) with it.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    if (m_elsewhere)
+        DestroyWindow(m_elsewhere);
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0,
+                          reinterpret_cast<void*>(static_cast<INT_PTR>(m_focusAlwaysShown)), 0);
+}
+
+void Win32Rig::ShowFocusAlways(bool always) {
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0,
+                          reinterpret_cast<void*>(static_cast<INT_PTR>(always)), 0);
+    SendMessageW(Main(), WM_SETTINGCHANGE, SPI_SETKEYBOARDCUES, 0);
+    Pump(program);
+}
+
+bool Win32Rig::Ended() {
+    // A message queued after the end must stay unread.
+    constexpr UINT kProbe = WM_APP + 17;
+    PostThreadMessageW(GetCurrentThreadId(), kProbe, 0, 0);
+    Pump(program);
+    MSG msg;
+    return program.Ended() && PeekMessageW(&msg, nullptr, kProbe, kProbe, PM_NOREMOVE);
+}
+
+HWND Win32Rig::Elsewhere() {
+    if (!m_elsewhere) {
+        // In the screen's bottom right corner, clear of the game's windows near its top left.
+        const int width = 200;
+        const int height = 120;
+        m_elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                      GetSystemMetrics(SM_CXSCREEN) - width,
+                                      GetSystemMetrics(SM_CYSCREEN) - height, width, height,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    return m_elsewhere;
+}
+
+namespace {
+void Send(std::initializer_list<INPUT> inputs) {
+    std::vector<INPUT> all(inputs);
+    SendInput(static_cast<UINT>(all.size()), all.data(), sizeof(INPUT));
+}
+
+INPUT MouseTo(POINT at) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    // Absolute positions run from 0 to 65536 across the screen; a little past the pixel's left
+    // edge, so that rounding back lands on it.
+    in.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    in.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    return in;
+}
+
+INPUT Button(DWORD flag) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flag;
+    return in;
+}
+
+INPUT KeyInput(WPARAM key, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = static_cast<WORD>(key);
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+} // namespace
+
+void Win32Rig::Drag(POINT from, POINT to) {
+    Send({MouseTo(from), Button(MOUSEEVENTF_LEFTDOWN), MouseTo(to), Button(MOUSEEVENTF_LEFTUP)});
+    Pump(program);
 }
 
 void Win32Rig::ClickRoom(int room) {
     HWND cell = CellOfRoom(room);
-    const POINT c = CentreOf(cell);
-    PostMessageW(cell, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
-    PostMessageW(cell, WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
-    Pump(program);
+    Click(OnScreen(cell, CentreOf(cell)));
+}
+
+void Win32Rig::ClickMenuBar(MenuCommand command) {
+    HMENU bar = GetMenu(Main());
+    for (int position = 0; position < GetMenuItemCount(bar); ++position) {
+        if (GetMenuItemID(bar, position) != Form1::CommandId(command))
+            continue;
+        RECT item;
+        GetMenuItemRect(Main(), bar, static_cast<UINT>(position), &item);
+        Click(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+        return;
+    }
+    throw std::invalid_argument("no such command on the menu bar");
 }
 
 void Win32Rig::Choose(MenuCommand command) {
@@ -161,11 +272,24 @@ void Win32Rig::PressRoom(int room) {
     Accessible(CellOfRoom(room)).object->accDoDefaultAction(Self());
 }
 
-void Win32Rig::Key(WPARAM key, bool repeat) {
-    HWND target = GetFocus();
-    const LPARAM down = 1 | (repeat ? LPARAM{1} << 30 : 0);
-    PostMessageW(target, WM_KEYDOWN, key, down);
-    PostMessageW(target, WM_KEYUP, key, 1 | LPARAM{3} << 30);
+void Win32Rig::Key(WPARAM key, WPARAM modifier) {
+    if (modifier)
+        Send({KeyInput(modifier, false), KeyInput(key, false), KeyInput(key, true),
+              KeyInput(modifier, true)});
+    else
+        Send({KeyInput(key, false), KeyInput(key, true)});
+    Pump(program);
+}
+
+void Win32Rig::HeldKey(WPARAM key) {
+    HWND active = GetActiveWindow();
+    SetForegroundWindow(Elsewhere());
+    Pump(program);
+    Send({KeyInput(key, false)});
+    Pump(program);
+    SetForegroundWindow(active);
+    Pump(program);
+    Send({KeyInput(key, false), KeyInput(key, true)});
     Pump(program);
 }
 

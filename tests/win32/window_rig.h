@@ -1,6 +1,7 @@
-// The program as QUV.exe puts it together, with scripted random numbers: a hook reads each real
-// message box as it opens (its text, title, owner, and what the window shows behind it) and
-// presses OK.
+// The program as QUV.exe puts it together, with scripted random numbers, run by its own message
+// loop and played with real input (SendInput: the system hit-tests each click and drops what a
+// disabled window would not get). A hook reads each real message box as it opens (its text,
+// title, owner, and what the window shows behind it) and presses OK.
 #pragma once
 
 #include "../game/recording_fakes.h"
@@ -41,13 +42,21 @@ private:
     HHOOK m_hook = nullptr;
 };
 
-// Hands out every queued message of this thread as the program's loop does, until none is left.
-void Pump(Program& program);
+// Runs the program's loop over every queued message of this thread, until none is left or the
+// program has ended.
+inline void Pump(Program& program) {
+    program.RunQueued();
+}
 
 // The colour on screen at a point of a window's client area, as painted last: nothing repaints
 // it for the reading.
 Colour PixelOf(HWND window, POINT at);
+// The one colour of a window's whole client area, or kMixed where it shows more than one.
+inline constexpr Colour kMixed = CLR_INVALID;
+Colour WholeColourOf(HWND window);
 POINT CentreOf(HWND window);
+// A point of a window's client area on the screen.
+POINT OnScreen(HWND window, POINT client);
 
 // What a screen reader reads of a window's client area.
 struct Accessible {
@@ -68,30 +77,51 @@ struct Win32Rig {
 
     HWND Main() const { return window.Handle(); }
     HWND CellOfRoom(int room) const { return window.Cell(CellOf(room)).Handle(); }
-    Colour CellColour(int room) const {
-        return PixelOf(CellOfRoom(room), CentreOf(CellOfRoom(room)));
-    }
+    // The colour of the whole cell: a cell shows nothing but its back colour.
+    Colour CellColour(int room) const { return WholeColourOf(CellOfRoom(room)); }
     Colour BackgroundColour() const { return PixelOf(Main(), POINT{10, 10}); }
+    // A window of another program's kind, on the same desktop and away from the game's windows,
+    // made on first use.
+    HWND Elsewhere();
 
-    // A left click inside the room's cell, pressed and released, as the mouse makes it.
+    // The mouse's left button pressed at one point of the screen and released at another.
+    void Drag(POINT from, POINT to);
+    void Click(POINT at) { Drag(at, at); }
+    // A left click in the middle of the room's cell.
     void ClickRoom(int room);
+    // A click on an item of the menu bar.
+    void ClickMenuBar(MenuCommand command);
     // A menu choice, as the menu sends it.
     void Choose(MenuCommand command);
     // Posted only, for whatever loop runs next to hand out: a menu choice, and a screen reader's
     // press on a room (its accessible default action).
     void PostCommand(MenuCommand command);
     void PressRoom(int room);
-    // A key pressed (and released) on the window that has the focus; repeat: as auto-repeat.
-    void Key(WPARAM key, bool repeat = false);
+    // A key pressed and released, with a modifier (VK_SHIFT, VK_MENU) held if given, where the
+    // keyboard focus is.
+    void Key(WPARAM key, WPARAM modifier = 0);
+    // A key that went down while another window was active, and then, back in this one, repeats
+    // before it is released.
+    void HeldKey(WPARAM key);
     // Plays a whole mission in which every suspect hides in room 11 and is caught at once.
     void PlayPerfectMission();
     std::vector<std::string> Texts() const;
 
-    bool Ended() const { return program.Exit().Ended(); }
+    // The system's setting to show the keyboard focus always, for this process, as the system
+    // tells the game's window of a change. The rig starts with it off, as Windows ships.
+    void ShowFocusAlways(bool always);
+
+    // Runs the program's loop over what is queued, with one more message posted behind it: true
+    // when the loop has ended and leaves that one unread.
+    bool Ended();
 
     EventLog log;
     ScriptedRandom random{log};
     BoxWatcher watcher;
     Program program{random};
     Form1& window = program.Window();
+
+private:
+    HWND m_elsewhere = nullptr;
+    BOOL m_focusAlwaysShown = FALSE; // the setting as the rig found it
 };
