@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 
 namespace {
@@ -63,8 +61,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (const int status = Answer(line); status >= 0)
         return status;
 
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    // Nothing needs Common Controls at the start: the continue dialog's buttons load them (the
+    // manifest asks for version 6) when it first opens.
     ClockRandomSource random;
     Program program(random);
     if (!program.Start(instance, showCommand))
