@@ -1,40 +1,38 @@
-// ClientAccessible: what a screen reader finds of one of the game's windows.
-
-// The accessibility interfaces' identifiers are defined here, in the program. MinGW's oleacc
-// import library offers them only as data imported from oleacc.dll, which, referenced without
-// dllimport, yields the address of an import thunk instead of the identifier.
-#include <initguid.h>
-
+// ClientAccessible: what a screen reader finds of the main window's client area, the building.
 #include "win32/client_accessible.h"
 
-#include <commctrl.h>
-
-namespace {
-BSTR Copy(const std::wstring& text) {
-    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-}
-} // namespace
+#include "win32/accessibility_api.h"
 
 std::optional<LRESULT> ClientAccessible::Answer(HWND window, WPARAM wParam, LPARAM lParam,
-                                                Overrides overrides) {
+                                                std::wstring name, Description description) {
     if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT))
         return std::nullopt;
+    const AccessibilityApi* api = AccessibilityApi::Get();
     IAccessible* system = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&system))))
+    if (!api || FAILED(api->createStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+                                                      reinterpret_cast<void**>(&system))))
         return std::nullopt;
-    auto* object = new ClientAccessible(window, system, std::move(overrides));
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
+    auto* object =
+        new ClientAccessible(*api, window, system, std::move(name), std::move(description));
+    const LRESULT result =
+        api->lresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return result;
 }
 
-ClientAccessible::ClientAccessible(HWND window, IAccessible* system, Overrides overrides)
-    : m_window(window)
+ClientAccessible::ClientAccessible(const AccessibilityApi& api, HWND window, IAccessible* system,
+                                   std::wstring name, Description description)
+    : m_api(api)
+    , m_window(window)
     , m_system(system)
-    , m_overrides(std::move(overrides)) {}
+    , m_name(std::move(name))
+    , m_description(std::move(description)) {
+    m_system->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&m_children));
+}
 
 ClientAccessible::~ClientAccessible() {
+    if (m_children)
+        m_children->Release();
     m_system->Release();
 }
 
@@ -45,13 +43,18 @@ bool ClientAccessible::IsSelf(const VARIANT& child) {
 HRESULT ClientAccessible::QueryInterface(REFIID riid, void** object) {
     if (!object)
         return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible)
         *object = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-    // Whatever else the system's object offers (its window, its children) stays the system's.
-    return m_system->QueryInterface(riid, object);
+    else if (riid == IID_IEnumVARIANT && m_children)
+        *object = static_cast<IEnumVARIANT*>(this);
+    else if (riid == IID_IOleWindow)
+        *object = static_cast<IOleWindow*>(this);
+    else
+        *object = nullptr;
+    if (!*object)
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
 }
 
 ULONG ClientAccessible::AddRef() {
@@ -66,19 +69,19 @@ ULONG ClientAccessible::Release() {
 }
 
 HRESULT ClientAccessible::GetTypeInfoCount(UINT* count) {
-    return m_system->GetTypeInfoCount(count);
+    return m_api.TypeInfoCount(count);
 }
-HRESULT ClientAccessible::GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) {
-    return m_system->GetTypeInfo(index, locale, info);
+HRESULT ClientAccessible::GetTypeInfo(UINT index, LCID /*locale*/, ITypeInfo** info) {
+    return m_api.TypeInfo(index, info);
 }
-HRESULT ClientAccessible::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
+HRESULT ClientAccessible::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID /*locale*/,
                                         DISPID* ids) {
-    return m_system->GetIDsOfNames(riid, names, count, locale, ids);
+    return m_api.IdsOfNames(riid, names, count, ids);
 }
-HRESULT ClientAccessible::Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
+HRESULT ClientAccessible::Invoke(DISPID id, REFIID riid, LCID /*locale*/, WORD flags,
                                  DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                  UINT* argument) {
-    return m_system->Invoke(id, riid, locale, flags, params, result, exception, argument);
+    return m_api.Invoke(this, riid, id, flags, params, result, exception, argument);
 }
 
 HRESULT ClientAccessible::get_accName(VARIANT child, BSTR* name) {
@@ -86,36 +89,21 @@ HRESULT ClientAccessible::get_accName(VARIANT child, BSTR* name) {
         return m_system->get_accName(child, name);
     if (!name)
         return E_POINTER;
-    *name = Copy(m_overrides.name);
+    *name = m_api.Copy(m_name);
     return *name ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT ClientAccessible::get_accRole(VARIANT child, VARIANT* role) {
-    if (!IsSelf(child) || !m_overrides.pushButton)
-        return m_system->get_accRole(child, role);
-    if (!role)
+HRESULT ClientAccessible::get_accDescription(VARIANT child, BSTR* description) {
+    // The window may be gone while a screen reader still holds the object; the window's owner
+    // that answers the description goes with it.
+    if (!IsSelf(child) || !m_description || !IsWindow(m_window))
+        return m_system->get_accDescription(child, description);
+    if (!description)
         return E_POINTER;
-    VariantInit(role);
-    role->vt = VT_I4;
-    role->lVal = ROLE_SYSTEM_PUSHBUTTON;
-    return S_OK;
-}
-
-HRESULT ClientAccessible::accDoDefaultAction(VARIANT child) {
-    if (!IsSelf(child) || !m_overrides.pushButton)
-        return m_system->accDoDefaultAction(child);
-    // Posted, as a button's own press is: the visit and its boxes must not run inside the
-    // screen reader's call. Whether the press may act then is for the window to decide.
-    return PostMessageW(m_window, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
-}
-
-HRESULT ClientAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-    if (!IsSelf(child) || !m_overrides.pushButton)
-        return m_system->get_accDefaultAction(child, action);
-    if (!action)
-        return E_POINTER;
-    *action = Copy(L"押す");
-    return *action ? S_OK : E_OUTOFMEMORY;
+    const std::wstring text = m_description();
+    // No description is no text at all, not an empty one.
+    *description = text.empty() ? nullptr : m_api.Copy(text);
+    return text.empty() ? S_FALSE : *description ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT ClientAccessible::get_accParent(IDispatch** parent) {
@@ -130,17 +118,8 @@ HRESULT ClientAccessible::get_accChild(VARIANT child, IDispatch** dispatch) {
 HRESULT ClientAccessible::get_accValue(VARIANT child, BSTR* value) {
     return m_system->get_accValue(child, value);
 }
-HRESULT ClientAccessible::get_accDescription(VARIANT child, BSTR* description) {
-    // The window may be gone while a screen reader still holds the object; the window's owner
-    // that answers the description goes with it.
-    if (!IsSelf(child) || !m_overrides.description || !IsWindow(m_window))
-        return m_system->get_accDescription(child, description);
-    if (!description)
-        return E_POINTER;
-    const std::wstring text = m_overrides.description();
-    // No description is no text at all, not an empty one.
-    *description = text.empty() ? nullptr : Copy(text);
-    return text.empty() ? S_FALSE : *description ? S_OK : E_OUTOFMEMORY;
+HRESULT ClientAccessible::get_accRole(VARIANT child, VARIANT* role) {
+    return m_system->get_accRole(child, role);
 }
 HRESULT ClientAccessible::get_accState(VARIANT child, VARIANT* state) {
     return m_system->get_accState(child, state);
@@ -160,6 +139,9 @@ HRESULT ClientAccessible::get_accFocus(VARIANT* child) {
 HRESULT ClientAccessible::get_accSelection(VARIANT* children) {
     return m_system->get_accSelection(children);
 }
+HRESULT ClientAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
+    return m_system->get_accDefaultAction(child, action);
+}
 HRESULT ClientAccessible::accSelect(long flags, VARIANT child) {
     return m_system->accSelect(flags, child);
 }
@@ -173,9 +155,36 @@ HRESULT ClientAccessible::accNavigate(long direction, VARIANT start, VARIANT* en
 HRESULT ClientAccessible::accHitTest(long left, long top, VARIANT* child) {
     return m_system->accHitTest(left, top, child);
 }
+HRESULT ClientAccessible::accDoDefaultAction(VARIANT child) {
+    return m_system->accDoDefaultAction(child);
+}
 HRESULT ClientAccessible::put_accName(VARIANT child, BSTR name) {
     return m_system->put_accName(child, name);
 }
 HRESULT ClientAccessible::put_accValue(VARIANT child, BSTR value) {
     return m_system->put_accValue(child, value);
+}
+
+HRESULT ClientAccessible::Next(ULONG count, VARIANT* children, ULONG* fetched) {
+    return m_children->Next(count, children, fetched);
+}
+HRESULT ClientAccessible::Skip(ULONG count) {
+    return m_children->Skip(count);
+}
+HRESULT ClientAccessible::Reset() {
+    return m_children->Reset();
+}
+HRESULT ClientAccessible::Clone(IEnumVARIANT** copy) {
+    // A separate enumeration, a thing of its own: the system's.
+    return m_children->Clone(copy);
+}
+
+HRESULT ClientAccessible::GetWindow(HWND* window) {
+    if (!window)
+        return E_POINTER;
+    *window = m_window;
+    return S_OK;
+}
+HRESULT ClientAccessible::ContextSensitiveHelp(BOOL /*enter*/) {
+    return E_NOTIMPL;
 }

@@ -1,4 +1,4 @@
-// ClientAccessible: what a screen reader finds of one of the game's windows.
+// ClientAccessible: what a screen reader finds of the main window's client area, the building.
 #pragma once
 
 #include <windows.h>
@@ -9,31 +9,31 @@
 #include <optional>
 #include <string>
 
-// The system's own accessible object for a window's client area, with what only the game knows
-// in its place. A room's caption is its number, which the game reads and never shows: a screen
-// reader should say the room's name (Room::AccessibleName) and know the cell as a push button
-// that a press visits. The building should be called so, and describe the suspect sought, which
-// a sighted player reads from the background's colour.
-class ClientAccessible final : public IAccessible {
+class AccessibilityApi;
+
+// The system's own accessible object for a window's client area (its children, where they lie,
+// what is at a point), with what only the game knows in its place: the building's name, and a
+// description of the suspect sought, which a sighted player reads from the background's colour.
+//
+// The system's object stays inside: every interface this object hands out is its own, so COM's
+// identity holds (each gives the same IUnknown) and no client ever reaches the system's object
+// with its plain name. The children are enumerated (IEnumVARIANT) and the window found
+// (IOleWindow) as the system's object does it.
+class ClientAccessible final : public IAccessible, public IEnumVARIANT, public IOleWindow {
 public:
-    struct Overrides {
-        std::wstring name;
-        // Asked whenever a screen reader reads it, so it is never stale; none: the system's.
-        std::function<std::wstring()> description;
-        // A push button, whose default action presses it.
-        bool pushButton = false;
-    };
+    using Description = std::function<std::wstring()>;
 
     // The answer to WM_GETOBJECT for the window's client area; none for any other object, which
-    // the window's own procedure answers.
+    // the window's own procedure answers. The description is asked for whenever a screen reader
+    // reads it, so it is never stale.
     static std::optional<LRESULT> Answer(HWND window, WPARAM wParam, LPARAM lParam,
-                                         Overrides overrides);
+                                         std::wstring name, Description description);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
-    // IDispatch
+    // IDispatch: IAccessible's type library, onto the methods below
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
@@ -41,8 +41,8 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
                                      DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argument) override;
-    // IAccessible: the overridden ones answer for the window itself (CHILDID_SELF); the rest is
-    // the system's object.
+    // IAccessible: the name and description of the window itself (CHILDID_SELF) are the game's;
+    // the rest is the system's object.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** dispatch) override;
@@ -65,15 +65,28 @@ public:
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+    // IEnumVARIANT: the children, from the system's object
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* children, ULONG* fetched) override;
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
+    HRESULT STDMETHODCALLTYPE Reset() override;
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override;
+    // IOleWindow
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override;
 
 private:
-    ClientAccessible(HWND window, IAccessible* system, Overrides overrides);
+    ClientAccessible(const AccessibilityApi& api, HWND window, IAccessible* system,
+                     std::wstring name, Description description);
     ~ClientAccessible();
 
     static bool IsSelf(const VARIANT& child);
 
     LONG m_references = 1;
+    const AccessibilityApi& m_api;
     HWND m_window;
     IAccessible* m_system;
-    Overrides m_overrides;
+    // The system's enumeration of the children; null if its object has none.
+    IEnumVARIANT* m_children = nullptr;
+    std::wstring m_name;
+    Description m_description;
 };

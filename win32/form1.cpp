@@ -299,18 +299,11 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EnableWindow(cell.Handle(), static_cast<BOOL>(wParam));
         return 0;
     case WM_GETOBJECT:
-        if (const auto answer = ClientAccessible::Answer(
-                m_hwnd, wParam, lParam,
-                {Widen(MainWindow::kBuildingName), [this] { return Description(); }, false}))
+        if (const auto answer =
+                ClientAccessible::Answer(m_hwnd, wParam, lParam, Widen(MainWindow::kBuildingName),
+                                         [this] { return Description(); }))
             return *answer;
         break;
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const int index = static_cast<int>(item->CtlID) - kFirstCellId;
-        if (index >= 0 && index < Room::kCount)
-            Cell(index).Draw(*item);
-        return TRUE;
-    }
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(m_hwnd, &client);

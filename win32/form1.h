@@ -5,7 +5,6 @@
 #include "game/game.h"
 #include "game/game_view.h"
 #include "game/room.h"
-#include "win32/com_apartment.h"
 #include "win32/facade.h"
 #include "win32/room_cell.h"
 
@@ -79,7 +78,6 @@ private:
     void UpdateFocusMark();
     void HandToDialog();
 
-    ComApartment m_com;
     Game m_game;
     HWND m_hwnd = nullptr;
     HICON m_icon = nullptr;

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 
 namespace {
@@ -16,19 +14,26 @@ constexpr const char* kProgram = "QUV";
 
 // A program for the Windows desktop has no console of its own. Its answer goes where its caller
 // can read it: the standard handle a shell redirected, the console it was started from, or else
-// a message box.
+// a message box. A console takes wide characters, whatever its code page (932 on a Japanese
+// Windows), so an argument echoed in an error reads right; a file or a pipe gets UTF-8.
 void Tell(const std::string& text, DWORD standardHandle) {
     HANDLE out = GetStdHandle(standardHandle);
     if ((!out || out == INVALID_HANDLE_VALUE || GetFileType(out) == FILE_TYPE_UNKNOWN) &&
         AttachConsole(ATTACH_PARENT_PROCESS)) {
         out = GetStdHandle(standardHandle);
     }
-    if (out && out != INVALID_HANDLE_VALUE && GetFileType(out) != FILE_TYPE_UNKNOWN) {
-        DWORD written = 0;
-        WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    if (!out || out == INVALID_HANDLE_VALUE || GetFileType(out) == FILE_TYPE_UNKNOWN) {
+        MessageBoxW(nullptr, Widen(text).c_str(), Widen(kProgram).c_str(), MB_OK);
         return;
     }
-    MessageBoxW(nullptr, Widen(text).c_str(), Widen(kProgram).c_str(), MB_OK);
+    DWORD written = 0;
+    DWORD mode = 0;
+    if (GetFileType(out) == FILE_TYPE_CHAR && GetConsoleMode(out, &mode)) {
+        const std::wstring wide = Widen(text);
+        WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 // Answers --help and --version, or a mistake: the exit status, or -1 to go on with the game.
@@ -56,8 +61,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (const int status = Answer(line); status >= 0)
         return status;
 
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    // Nothing needs Common Controls at the start: the continue dialog's buttons load them (the
+    // manifest asks for version 6) when it first opens.
     ClockRandomSource random;
     Program program(random);
     if (!program.Start(instance, showCommand))

@@ -1,14 +1,17 @@
 // RoomCell: one window of the building; its caption is the room number, never readable.
 #include "win32/room_cell.h"
 
-#include "win32/client_accessible.h"
+#include "win32/accessibility_api.h"
+#include "win32/room_accessible.h"
+#include "win32/room_provider.h"
 #include "win32/wide_text.h"
-
-#include <commctrl.h>
+#include "win32/window_class.h"
 
 #include <string>
+#include <utility>
 
 namespace {
+const wchar_t kClassName[] = L"QuvRoom";
 // Bit 30 of a key message: the key was already down, so this is the keyboard's auto-repeat.
 constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
 } // namespace
@@ -16,12 +19,12 @@ constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
 void RoomCell::Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener) {
     m_id = id;
     m_listener = &listener;
+    // No double clicks: a quick second click is a second press, as the player means it.
+    RegisterWindowClass(instance, kClassName, RouteToOwner<RoomCell>);
     const std::wstring caption = Widen(room.Caption());
-    m_hwnd = CreateWindowExW(0, L"BUTTON", caption.c_str(),
-                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW, 0,
-                             0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             instance, nullptr);
-    SetWindowSubclass(m_hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    CreateWindowExW(0, kClassName, caption.c_str(),
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
 }
 
 int RoomCell::RoomNumber() const {
@@ -39,11 +42,49 @@ void RoomCell::SetColours(Colour back, Colour /*text*/) {
     UpdateWindow(m_hwnd);
 }
 
-void RoomCell::Draw(const DRAWITEMSTRUCT& item) const {
+void RoomCell::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_hwnd, &ps);
+    RECT all;
+    GetClientRect(m_hwnd, &all);
     // A game colour is already a COLORREF: red in the low byte.
     HBRUSH brush = CreateSolidBrush(m_back);
-    FillRect(item.hDC, &item.rcItem, brush);
+    FillRect(dc, &all, brush);
     DeleteObject(brush);
+    EndPaint(m_hwnd, &ps);
+}
+
+void RoomCell::MouseDown() {
+    m_listener->InputSeen(false);
+    if (!IsWindowEnabled(m_hwnd))
+        return;
+    // As a push button: the focus comes with the press, which ends where the button comes up.
+    SetFocus(m_hwnd);
+    SetCapture(m_hwnd);
+    m_mouseDown = true;
+}
+
+void RoomCell::MouseUp(POINT at) {
+    if (!m_mouseDown)
+        return;
+    RECT inside;
+    GetClientRect(m_hwnd, &inside);
+    CancelPress();
+    if (PtInRect(&inside, at))
+        Press();
+}
+
+void RoomCell::CancelPress() {
+    m_spaceDown = false;
+    if (std::exchange(m_mouseDown, false) && GetCapture() == m_hwnd)
+        ReleaseCapture();
+}
+
+void RoomCell::Press() {
+    if (!IsWindowEnabled(m_hwnd))
+        return;
+    SendMessageW(GetParent(m_hwnd), WM_COMMAND, MAKEWPARAM(m_id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(m_hwnd));
 }
 
 bool RoomCell::OnKey(WPARAM key, LPARAM flags) {
@@ -66,51 +107,80 @@ bool RoomCell::OnKey(WPARAM key, LPARAM flags) {
     case VK_RETURN:
         // One visit per press: a held key must not run through the suspect's five chances.
         if (!(flags & kRepeatBit))
-            SendMessageW(GetParent(m_hwnd), WM_COMMAND, MAKEWPARAM(m_id, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(m_hwnd));
+            Press();
+        return true;
+    case VK_SPACE:
+        // The press comes when Space comes up, however long it was held.
+        m_spaceDown = IsWindowEnabled(m_hwnd);
         return true;
     default:
-        return false; // Space is the button's own key
+        return false;
     }
 }
 
-LRESULT CALLBACK RoomCell::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR /*id*/, DWORD_PTR data) {
-    auto* self = reinterpret_cast<RoomCell*>(data);
+LRESULT RoomCell::Answer(WPARAM wParam, LPARAM lParam) {
+    const Room room = TheRoom();
+    if (const auto answer = RoomAccessible::Answer(m_hwnd, wParam, lParam, room))
+        return *answer;
+    if (const auto answer = RoomProvider::Answer(m_hwnd, wParam, lParam, room)) {
+        m_providerGiven = true;
+        return *answer;
+    }
+    return DefWindowProcW(m_hwnd, WM_GETOBJECT, wParam, lParam);
+}
+
+LRESULT RoomCell::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_BUTTON;
     case WM_GETOBJECT:
-        if (const auto answer = ClientAccessible::Answer(
-                hwnd, wParam, lParam, {Widen(self->TheRoom().AccessibleName()), {}, true}))
-            return *answer;
-        break;
+        return Answer(wParam, lParam);
+    case WM_ERASEBKGND:
+        return 1; // painted whole in WM_PAINT
+    case WM_PAINT:
+        Paint();
+        return 0;
     case WM_KEYDOWN:
-        self->m_listener->InputSeen(true);
-        if (self->OnKey(wParam, lParam))
+        m_listener->InputSeen(true);
+        if (OnKey(wParam, lParam))
             return 0;
         break;
-    case WM_LBUTTONDBLCLK:
-        // An owner-drawn button turns a quick second click into a double click, which is no
-        // click at all; the player means two visits.
-        self->m_listener->InputSeen(false);
-        return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+    case WM_KEYUP:
+        if (wParam == VK_SPACE && std::exchange(m_spaceDown, false))
+            Press();
+        break;
     case WM_LBUTTONDOWN:
+        MouseDown();
+        return 0;
+    case WM_LBUTTONUP:
+        MouseUp(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        self->m_listener->InputSeen(false);
+        m_listener->InputSeen(false);
         break;
+    case WM_CAPTURECHANGED:
+        m_mouseDown = false;
+        break;
+    case BM_CLICK:
+        // A press as the mouse makes it, as a button takes this message (a screen reader's).
+        SendMessageW(m_hwnd, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageW(m_hwnd, WM_LBUTTONUP, 0, 0);
+        return 0;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-        self->m_listener->FocusChanged();
-        return result;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, Subclass, 0);
+        m_listener->FocusChanged();
+        return 0;
+    case WM_KILLFOCUS:
+        CancelPress();
+        m_listener->FocusChanged();
+        return 0;
+    case WM_DESTROY:
+        // UI Automation lets go of what it holds for the window.
+        if (m_providerGiven && AccessibilityApi::Loaded())
+            AccessibilityApi::Get()->uiaReturnRawElementProvider(m_hwnd, 0, 0, nullptr);
         break;
     default:
         break;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }

@@ -6,14 +6,19 @@
 
 #include <windows.h>
 
-// A push button drawn by its owner, so that it clicks like one (left button only, pressed and
-// released inside, Space), takes the keyboard focus and is known to assistive technology as a
-// push button named by its room (RoomAccessible). It paints nothing but its back colour, whatever
-// its state, so no look ever shows the room number or which rooms were tried, and a cell
-// disabled with its window looks as it did.
+// A window of the game's own that behaves as a push button: it takes the focus, and a press is
+// the left button pressed and released inside it, Space pressed and released, or Enter (one
+// press, never the keyboard's auto-repeat); a disabled cell does nothing. It paints nothing but
+// its back colour, whatever its state, so no look ever shows the room number or which rooms
+// were tried, and a cell disabled with its window looks as it did. A press comes to the main
+// window as a button's click (WM_COMMAND, BN_CLICKED, with the cell's id).
+//
+// Screen readers know it as a push button named by its room: RoomAccessible for Microsoft
+// Active Accessibility, RoomProvider for UI Automation. Unlike a BUTTON window it needs nothing
+// of Common Controls, so the game starts without them.
 class RoomCell {
 public:
-    // What the main window hears of a cell besides its clicks (which come as WM_COMMAND).
+    // What the main window hears of a cell besides its presses.
     class Listener {
     public:
         // An arrow key asks for the neighbouring room.
@@ -43,15 +48,26 @@ public:
 
     void SetColours(Colour back, Colour text);
     Colour Back() const { return m_back; }
-    void Draw(const DRAWITEMSTRUCT& item) const;
 
 private:
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
+    void Attach(HWND hwnd) { m_hwnd = hwnd; }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnKey(WPARAM key, LPARAM flags);
+    void MouseDown();
+    void MouseUp(POINT at);
+    // Forgets a press begun by the mouse or Space, which then ends in nothing.
+    void CancelPress();
+    void Press();
+    void Paint();
+    LRESULT Answer(WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd = nullptr;
     int m_id = 0;
     Colour m_back = Colours::kCellIdle;
     Listener* m_listener = nullptr;
+    bool m_mouseDown = false;
+    bool m_spaceDown = false;
+    // UI Automation has been handed a provider for this cell, and is told when the cell goes.
+    bool m_providerGiven = false;
 };
