@@ -17,20 +17,6 @@
 #include <utility>
 
 namespace {
-VARIANT Self() {
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    return self;
-}
-
-std::wstring Take(BSTR text) {
-    std::wstring taken(text ? text : L"");
-    SysFreeString(text);
-    return taken;
-}
-
 std::wstring NameOf(IAccessible* object) {
     BSTR name = nullptr;
     object->get_accName(Self(), &name);

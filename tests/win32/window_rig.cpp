@@ -104,7 +104,6 @@ POINT OnScreen(HWND window, POINT client) {
     return client;
 }
 
-namespace {
 VARIANT Self() {
     VARIANT self;
     VariantInit(&self);
@@ -118,7 +117,6 @@ std::wstring Take(BSTR text) {
     SysFreeString(text);
     return taken;
 }
-} // namespace
 
 Accessible::Accessible(HWND window) {
     if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,

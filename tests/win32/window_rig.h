@@ -58,6 +58,10 @@ POINT CentreOf(HWND window);
 // A point of a window's client area on the screen.
 POINT OnScreen(HWND window, POINT client);
 
+// An accessible object's own element, and a string it returned, taken and freed.
+VARIANT Self();
+std::wstring Take(BSTR text);
+
 // What a screen reader reads of a window's client area.
 struct Accessible {
     explicit Accessible(HWND window);
