@@ -163,8 +163,12 @@ Win32Rig::Win32Rig() {
 Win32Rig::~Win32Rig() {
     Pump(program);
     // An ended program's process ends here, and what was left queued (its WM_QUIT too) with it.
+    // A window still shown after a faulty ending stays due for painting, which no PM_REMOVE
+    // takes off the queue: validated here, so that the test fails instead of spinning.
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_PAINT)
+            ValidateRect(msg.hwnd, nullptr);
     }
     if (m_elsewhere)
         DestroyWindow(m_elsewhere);
