@@ -13,7 +13,6 @@ public:
     // The last key or mouse press on a room decides.
     void KeyboardUsed() { m_keyboard = true; }
     void MouseUsed() { m_keyboard = false; }
-    bool KeyboardPlay() const { return m_keyboard; }
 
     // Whether to draw it now. alwaysShown: the system asks for focus to be shown whatever input
     // the player last used.

@@ -89,7 +89,17 @@ std::int16_t Game::DrawCoordinate() {
 void Game::VisitRoom(int cell, int roomNumber) {
     if (!Ready())
         return;
-    const Acting acting(m_acting);
+    m_lastVisited = cell;
+    {
+        const Acting acting(m_acting);
+        Visit(cell, roomNumber);
+    }
+    // Behind the continue dialog the focus stays with it; YES gives the room back.
+    if (!m_awaitingAnswer)
+        m_view.FocusRoom(cell);
+}
+
+void Game::Visit(int cell, int roomNumber) {
     if (m_state.MissionActive == 0) {
         Show(MessageKey::msgPressStart);
         return;
@@ -175,8 +185,9 @@ void Game::Choose(MenuCommand command) {
         StartMission();
         break;
     case MenuCommand::Quit:
-        // The disabled main window takes no menu choice, not even this one: the dialog asks.
-        if (!m_awaitingAnswer)
+        // Not even this one while a box waits (the visit behind it would run on without a
+        // player) or the dialog asks.
+        if (Ready())
             m_exit.EndProgram();
         break;
     case MenuCommand::CurrentScore:
@@ -201,11 +212,12 @@ bool Game::AnswerContinue(bool yes) {
     }
     m_awaitingAnswer = false;
     m_view.SetMainWindowEnabled(true);
+    m_view.FocusRoom(m_lastVisited);
     return true;
 }
 
 bool Game::CloseMainWindow() {
-    if (m_awaitingAnswer)
+    if (!Ready())
         return false;
     m_exit.EndProgram();
     return true;

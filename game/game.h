@@ -18,8 +18,9 @@ class RandomSource;
 // One action at a time: while an action waits on a box, the platform still hands out events
 // (a screen reader's press, a posted command), and a second action run inside the first would
 // interleave two visits and could pay one catch twice. So a Start, score query or visit that
-// arrives then is ignored: it shows nothing and changes nothing. While the continue dialog waits
-// for its answer the main window is disabled, and nothing that reaches it acts either.
+// arrives then is ignored: it shows nothing and changes nothing, and so are Quit and closing the
+// main window, for a box lets no other window take input. While the continue dialog waits for
+// its answer the main window is disabled, and nothing that reaches it acts either.
 class Game {
 public:
     Game(GameView& view, MessageBoxService& messages, RandomSource& random, ProgramExit& exit);
@@ -35,12 +36,13 @@ public:
     // Hides the current suspect; the room is drawn before the floor.
     void DrawHidingPlace();
 
-    // A choice in the main window's menu. Quit ends the program even while a box waits.
+    // A choice in the main window's menu; like any other, Quit does nothing while a box or the
+    // continue dialog waits.
     void Choose(MenuCommand command);
     // The continue dialog's answer: YES gives the main window back, NO ends the program. False
     // when no answer is awaited, and the dialog must stay as it is.
     bool AnswerContinue(bool yes);
-    // The player closes the main window through its frame: the program ends, unless the
+    // The player closes the main window through its frame: the program ends, unless a box or the
     // continue dialog waits (false: the window stays).
     bool CloseMainWindow();
 
@@ -57,6 +59,7 @@ private:
 
     void Show(MessageKey key, std::initializer_list<int> values = {});
     std::int16_t DrawCoordinate();
+    void Visit(int cell, int roomNumber);
     void Catch(int cell);
     void Miss(int cell, int roomNumber);
     void EndMission();
@@ -68,4 +71,6 @@ private:
     ProgramExit& m_exit;
     bool m_acting = false;
     bool m_awaitingAnswer = false;
+    // The cell of the last visit that was let in, where the keyboard goes on from; -1 before any.
+    int m_lastVisited = -1;
 };

@@ -14,4 +14,7 @@ public:
     virtual void SetMainWindowEnabled(bool enabled) = 0;
     // Shows the continue dialog modeless and returns at once.
     virtual void ShowContinueDialog() = 0;
+    // Gives the keyboard focus to the room of cell 0..24: the player goes on from the room just
+    // visited once its boxes have closed, and from there again when the window is given back.
+    virtual void FocusRoom(int cell) = 0;
 };

@@ -7,19 +7,43 @@
 
 namespace MainWindow {
 
-std::span<const MenuItem> Menu() {
-    static constexpr std::array<MenuItem, 5> kMenu = {{
-        {"S", "スタート", MenuCommand::Start, ""},
-        {"E", "終了", MenuCommand::Quit, ""},
-        {"SC", "スコア", MenuCommand::None, ""},
-        {"GSC", "現在のスコア", MenuCommand::CurrentScore, "SC"},
-        {"HSC", "ハイスコア", MenuCommand::HighScore, "SC"},
-    }};
-    return kMenu;
+namespace {
+constexpr std::array<MenuItem, 2> kScores = {{
+    {"GSC", "現在のスコア", MenuCommand::CurrentScore},
+    {"HSC", "ハイスコア", MenuCommand::HighScore},
+}};
+constexpr std::array<MenuBarItem, 3> kBar = {{
+    {"S", "スタート", MenuCommand::Start, {}},
+    {"E", "終了", MenuCommand::Quit, {}},
+    {"SC", "スコア", MenuCommand::None, kScores},
+}};
+constexpr int kSuspectsPerMission = 6;
+} // namespace
+
+std::span<const MenuBarItem> MenuBar() {
+    return kBar;
 }
 
 std::string Description(const GameState& state) {
-    return state.MissionActive ? std::to_string(state.SuspectNo) + "人目" : std::string();
+    // SuspectNo passes the last suspect while the mission's closing boxes are open.
+    const bool sought =
+        state.MissionActive && state.SuspectNo >= 1 && state.SuspectNo <= kSuspectsPerMission;
+    return sought ? std::to_string(state.SuspectNo) + "人目" : std::string();
+}
+
+namespace {
+std::string WithSuspect(const char* name, const GameState& state) {
+    const std::string suspect = Description(state);
+    return suspect.empty() ? std::string(name) : std::string(name) + " " + suspect;
+}
+} // namespace
+
+std::string AccessibleName(const GameState& state) {
+    return WithSuspect(kCaption, state);
+}
+
+std::string BuildingName(const GameState& state) {
+    return WithSuspect(kBuildingName, state);
 }
 
 } // namespace MainWindow

@@ -24,20 +24,40 @@ inline constexpr TwipsRect kFacade{720, 720, 3255, 4215};
 // A cell's control name is this with its index, as in Label2_12.
 inline constexpr const char* kCellControl = "Label2";
 
-// One item of the menu: its control name, its caption (no access key, no shortcut), what it
-// does, and the control name of the item whose submenu holds it (empty on the bar itself).
+// One item of a submenu: its control name, its caption (no access key, no shortcut) and what it
+// does.
 struct MenuItem {
     const char* control;
     const char* caption;
     MenuCommand command;
-    const char* parent;
 };
 
-// The bar from left to right, each submenu's items following the item that opens it.
-std::span<const MenuItem> Menu();
+// One item of the bar itself: a command, which acts on a click of the bar, or (with command
+// None) the item that opens its submenu, which does nothing of its own.
+struct MenuBarItem {
+    const char* control;
+    const char* caption;
+    MenuCommand command;
+    std::span<const MenuItem> submenu;
+};
+
+// The bar from left to right.
+std::span<const MenuBarItem> MenuBar();
 
 // What the window's description tells assistive technology: the suspect sought, as the
-// background's colour tells a sighted player ("2人目"); empty while no mission runs.
+// background's colour tells a sighted player ("2人目"); empty while none is sought: before a
+// mission, and from the last suspect's outcome on, while the mission's closing boxes are open.
 std::string Description(const GameState& state);
+// The window's name for assistive technology: its caption, then the suspect sought if any
+// ("Quv 2人目"), so that a screen reader's where-am-I or title command tells it at any time.
+std::string AccessibleName(const GameState& state);
+// The building's name for assistive technology, with the suspect sought in the same way
+// ("ビル 2人目"), for a platform whose screen readers tell the client area rather than the window.
+std::string BuildingName(const GameState& state);
+
+// Where the program cannot end itself (a web page cannot close its tab), its window gives way to
+// this text and a button that starts a fresh program.
+inline constexpr const char* kEndedText = "ゲームは終了しました。";
+inline constexpr const char* kRestartCaption = "新しいゲームを始める";
 
 } // namespace MainWindow

@@ -31,10 +31,6 @@ Room Room::AtIndex(int index) {
     return Room(index % kColumns + 1, kFloors - index / kColumns);
 }
 
-Room Room::At(int column, int floor) {
-    return Room(column, floor);
-}
-
 Room Room::Numbered(int roomNumber) {
     return Room(roomNumber / 10, roomNumber % 10);
 }

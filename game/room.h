@@ -21,8 +21,10 @@ public:
     // index must be 0..kCount-1; column and floor 1..5; a room number two such digits.
     // Anything else is a programming error: std::out_of_range.
     static Room AtIndex(int index);
-    static Room At(int column, int floor);
     static Room Numbered(int roomNumber);
+
+    // What assistive technology calls a room's one action, the visit.
+    static constexpr const char* kPressAction = "押す";
 
     int Index() const { return kColumns * (kFloors - m_floor) + (m_column - 1); }
     int Column() const { return m_column; }

@@ -15,8 +15,6 @@
 #include <QLayout>
 #include <QMenuBar>
 
-#include <map>
-
 Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
     : m_game(*this, messages, random, exit) {
     setWindowTitle(QString::fromUtf8(MainWindow::kCaption));
@@ -44,22 +42,24 @@ void Form1::BuildMenu() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     m_menuKeys = new MenuBarKeys(bar);
-    std::map<std::string, QMenu*> submenus;
-    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
-        const QString caption = QString::fromUtf8(item.caption);
-        const QString name = QString::fromLatin1(item.control);
-        QWidget* parent = *item.parent ? static_cast<QWidget*>(submenus.at(item.parent)) : bar;
-        if (item.command == MenuCommand::None) {
-            QMenu* menu = bar->addMenu(caption);
-            menu->setObjectName(name);
-            submenus[item.control] = menu;
+    for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
+        if (item.submenu.empty()) {
+            AddCommand(bar, item.control, item.caption, item.command);
             continue;
         }
-        QAction* action = parent->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this,
-                [this, command = item.command] { Choose(command); });
+        QMenu* menu = bar->addMenu(QString::fromUtf8(item.caption));
+        menu->setObjectName(QString::fromLatin1(item.control));
+        for (const MainWindow::MenuItem& child : item.submenu)
+            AddCommand(menu, child.control, child.caption, child.command);
     }
+}
+
+void Form1::AddCommand(QWidget* menu, const char* control, const char* caption,
+                       MenuCommand command) {
+    QAction* action = new QAction(QString::fromUtf8(caption), menu);
+    action->setObjectName(QString::fromLatin1(control));
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, [this, command] { Choose(command); });
 }
 
 void Form1::Choose(MenuCommand command) {
@@ -103,12 +103,8 @@ void Form1::Visit(RoomCell* cell) {
     // window.
     if (!m_game.Ready())
         return;
-    m_lastVisited = cell;
     m_game.VisitRoom(cell->Place().Index(), cell->RoomNumber());
     UpdateDescription();
-    // Once the boxes have closed the player goes on from the room just visited.
-    if (isEnabled())
-        cell->setFocus(Qt::OtherFocusReason);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -179,9 +175,10 @@ void Form1::SetBackground(Colour colour) {
 
 void Form1::SetMainWindowEnabled(bool enabled) {
     setEnabled(enabled);
-    // A disabled window loses its focus; given back, the keyboard starts at the last room.
-    if (enabled && m_lastVisited)
-        m_lastVisited->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::FocusRoom(int cell) {
+    Cell(cell)->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::ShowContinueDialog() {

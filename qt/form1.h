@@ -31,6 +31,7 @@ public:
     void SetBackground(Colour colour) override;
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
+    void FocusRoom(int cell) override;
 
     const GameState& State() const { return m_game.State(); }
     QWidget* ClientArea() const { return m_client; }
@@ -51,6 +52,7 @@ protected:
 private:
     void BuildMenu();
     void BuildBuilding();
+    void AddCommand(QWidget* menu, const char* control, const char* caption, MenuCommand command);
     void Choose(MenuCommand command);
     void Visit(RoomCell* cell);
     void UpdateFocusMark();
@@ -62,6 +64,5 @@ private:
     std::array<RoomCell*, Room::kCount> m_cells{};
     QPointer<Form2> m_dialog;
     FocusFrame m_focusFrame;
-    RoomCell* m_lastVisited = nullptr;
     MenuBarKeys* m_menuKeys = nullptr;
 };

@@ -10,9 +10,9 @@ class QuvMenuBar {
     this.home = home;
     this.before = null;
     this.top = [];
-    for (const item of items.filter(item => !item.parent)) {
+    for (const item of items) {
       const entry = this.item(bar, item);
-      const children = items.filter(child => child.parent === item.control);
+      const children = item.submenu;
       if (children.length) {
         entry.setAttribute('aria-haspopup', 'menu');
         entry.setAttribute('aria-expanded', 'false');

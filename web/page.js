@@ -25,11 +25,12 @@
     setBackground(colour) { client.style.backgroundColor = colour; },
     setEnabled(enabled) {
       win.inert = !enabled;
-      if (enabled) {
+      if (enabled)
         question.close();
-        if (lastVisited >= 0)
-          cells[lastVisited].focus();
-      }
+    },
+    focusRoom(index) {
+      lastVisited = index;
+      cells[index].focus();
     },
     measureDialog() { return question.measure(); },
     showDialog(layout) { question.open(layout); },
@@ -63,14 +64,9 @@
   }
 
   async function visit(index) {
-    // A room that would not act now (a box or the dialog waits) is not the last one visited.
     if (!quv || busy || !quv._quv_ready())
       return;
-    lastVisited = index;
     await act('quv_visit', index);
-    // Once the boxes have closed the player goes on from the room just visited.
-    if (quv && quv._quv_ready())
-      cells[index].focus();
   }
 
   async function answer(yes) {

@@ -15,6 +15,7 @@ EM_JS(void, PageSetCell, (int cell, const char* colour),
 EM_JS(void, PageSetBackground, (const char* colour),
       { Module.page.setBackground(UTF8ToString(colour)); });
 EM_JS(void, PageSetEnabled, (int enabled), { Module.page.setEnabled(!!enabled); });
+EM_JS(void, PageFocusRoom, (int cell), { Module.page.focusRoom(cell); });
 // Writes the question's width and height and the larger button's into sizes[0..3].
 EM_JS(void, PageMeasureDialog, (int* sizes),
       { HEAP32.set(Module.page.measureDialog(), sizes >> 2); });
@@ -33,6 +34,10 @@ void PageView::SetBackground(Colour colour) {
 
 void PageView::SetMainWindowEnabled(bool enabled) {
     PageSetEnabled(enabled);
+}
+
+void PageView::FocusRoom(int cell) {
+    PageFocusRoom(cell);
 }
 
 void PageView::ShowContinueDialog() {

@@ -10,4 +10,5 @@ public:
     void SetBackground(Colour colour) override;
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
+    void FocusRoom(int cell) override;
 };

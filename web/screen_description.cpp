@@ -50,13 +50,20 @@ std::string RoomsJson() {
     return "[" + json + "]";
 }
 
+template <typename Item> std::string ItemFields(const Item& item) {
+    return Field("control", Quoted(item.control)) + "," + Field("caption", Quoted(item.caption)) +
+           "," + Field("command", std::to_string(static_cast<int>(item.command)));
+}
+
+// The bar's items in order, each with its submenu's (empty for a command).
 std::string MenuJson() {
     std::string json;
-    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
-        json += (json.empty() ? "{" : ",{") + Field("control", Quoted(item.control)) + "," +
-                Field("caption", Quoted(item.caption)) + "," +
-                Field("command", std::to_string(static_cast<int>(item.command))) + "," +
-                Field("parent", Quoted(item.parent)) + "}";
+    for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
+        std::string submenu;
+        for (const MainWindow::MenuItem& child : item.submenu)
+            submenu += (submenu.empty() ? "{" : ",{") + ItemFields(child) + "}";
+        json += (json.empty() ? "{" : ",{") + ItemFields(item) + "," +
+                Field("submenu", "[" + submenu + "]") + "}";
     }
     return "[" + json + "]";
 }

@@ -18,22 +18,9 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kExStyle = 0;
 constexpr int kIconResource = 1;
 
-// An item that other items name as their parent opens a submenu of them; any other item is a
-// command. No caption has an access key and no item a shortcut.
-void AppendItem(HMENU menu, const MainWindow::MenuItem& item) {
-    HMENU submenu = nullptr;
-    for (const MainWindow::MenuItem& child : MainWindow::Menu()) {
-        if (std::string_view(child.parent) != item.control)
-            continue;
-        if (!submenu)
-            submenu = CreatePopupMenu();
-        AppendItem(submenu, child);
-    }
-    const std::wstring caption = Widen(item.caption);
-    if (submenu)
-        AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), caption.c_str());
-    else
-        AppendMenuW(menu, MF_STRING, Form1::CommandId(item.command), caption.c_str());
+// No caption has an access key and no item a shortcut.
+void AppendCommand(HMENU menu, const char* caption, MenuCommand command) {
+    AppendMenuW(menu, MF_STRING, Form1::CommandId(command), Widen(caption).c_str());
 }
 
 // The caption's small icon, loaded at the size the window's DPI asks for, so that Windows picks
@@ -116,9 +103,16 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
 void Form1::BuildMenu() {
     // Start and Quit are commands on the bar itself, which act on a click there.
     HMENU bar = CreateMenu();
-    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
-        if (*item.parent == '\0')
-            AppendItem(bar, item);
+    for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
+        if (item.submenu.empty()) {
+            AppendCommand(bar, item.caption, item.command);
+            continue;
+        }
+        HMENU submenu = CreatePopupMenu();
+        for (const MainWindow::MenuItem& child : item.submenu)
+            AppendCommand(submenu, child.caption, child.command);
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+                    Widen(item.caption).c_str());
     }
     SetMenu(m_hwnd, bar);
 }
@@ -154,20 +148,25 @@ bool Form1::TakesInput() const {
 }
 
 void Form1::OnCommand(UINT id) {
-    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
-        if (item.command != MenuCommand::None && CommandId(item.command) == id) {
-            m_game.Choose(item.command);
+    for (const MenuCommand command : {MenuCommand::Start, MenuCommand::Quit,
+                                      MenuCommand::CurrentScore, MenuCommand::HighScore}) {
+        if (CommandId(command) == id) {
+            m_game.Choose(command);
             return;
         }
     }
 }
 
 void Form1::Visit(int index) {
-    m_lastVisited = index;
     m_game.VisitRoom(index, Cell(index).RoomNumber());
-    // Once the boxes have closed the player goes on from the room just visited.
-    if (IsWindowEnabled(m_hwnd))
-        FocusCell(index);
+}
+
+void Form1::FocusRoom(int cell) {
+    // Behind another window (the dialog the game gave the window back from) the focus is only
+    // remembered: the window's activation puts it there.
+    m_focus = Cell(cell).Handle();
+    if (GetActiveWindow() == m_hwnd)
+        SetFocus(m_focus);
 }
 
 void Form1::FocusCell(int index) {
@@ -259,9 +258,6 @@ void Form1::SetBackground(Colour colour) {
 
 void Form1::SetMainWindowEnabled(bool enabled) {
     EnableWindow(m_hwnd, enabled);
-    // A disabled window loses its focus; given back, the keyboard starts at the last room.
-    if (enabled && m_lastVisited >= 0)
-        m_focus = Cell(m_lastVisited).Handle();
 }
 
 void Form1::ShowContinueDialog() {

@@ -45,6 +45,7 @@ public:
     void SetBackground(Colour colour) override;
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
+    void FocusRoom(int cell) override;
 
     const GameState& State() const { return m_game.State(); }
     const RoomCell& Cell(int index) const { return m_cells.at(static_cast<std::size_t>(index)); }
@@ -88,7 +89,6 @@ private:
     std::array<RoomCell, Room::kCount> m_cells;
     std::unique_ptr<Form2> m_dialog;
     FocusFrame m_frame;
-    int m_lastVisited = -1;
     // What screen readers were last told the window describes.
     std::wstring m_announced;
     // The room that had the focus when the window was last deactivated.

@@ -352,7 +352,9 @@ TEST_P(OneActionTest, AnActionArrivingWhileABoxWaitsShowsAndChangesNothing) {
     ASSERT_TRUE(arrived);
     box.onShow = nullptr;
 
-    // The catch was paid once, and the game takes actions again once its boxes have closed.
+    // The catch was paid once, the keyboard goes on from the room visited, and the game takes
+    // actions again once its boxes have closed.
+    EXPECT_EQ(view.focused, std::vector<int>{CellOf(42)});
     EXPECT_EQ(game.State().Reward, 6);
     EXPECT_EQ(game.State().CaughtCount, 1);
     log.clear();
@@ -385,6 +387,14 @@ INSTANTIATE_TEST_SUITE_P(
                       WhileABoxWaits{"an answer nobody asked for", "2人目",
                                      [](Game& g) {
                                          EXPECT_FALSE(g.AnswerContinue(true));
+                                     }},
+                      WhileABoxWaits{"quit", "君には6万ドルが支払われる。",
+                                     [](Game& g) {
+                                         g.Choose(MenuCommand::Quit);
+                                     }},
+                      WhileABoxWaits{"closing the window", "2人目",
+                                     [](Game& g) {
+                                         EXPECT_FALSE(g.CloseMainWindow());
                                      }}),
     [](const auto& info) {
         std::string name = info.param.name;
@@ -407,16 +417,6 @@ TEST_F(GameTest, AVisitDuringTheBriefingIsIgnoredAndTheBriefingGoesOn) {
     EXPECT_EQ(game.State().MissCount, 0);
 }
 
-TEST_F(GameTest, QuitEndsTheProgramEvenWhileABoxWaits) {
-    game.InitializeGame();
-    box.onShow = [&](const std::string&) {
-        game.Choose(MenuCommand::Quit);
-    };
-    log.clear();
-    game.Choose(MenuCommand::CurrentScore);
-    EXPECT_EQ(log, (EventLog{"text 今のところ0万ドルだな。", "exit"}));
-}
-
 // While the continue dialog waits, the disabled main window takes nothing: no room, no menu
 // choice, not even Quit, and its frame does not close it.
 TEST_F(GameTest, WhileTheDialogWaitsTheMainWindowTakesNothingUntilYes) {
@@ -435,8 +435,10 @@ TEST_F(GameTest, WhileTheDialogWaitsTheMainWindowTakesNothingUntilYes) {
     EXPECT_FALSE(game.CloseMainWindow());
     EXPECT_EQ(log, EventLog{});
 
+    EXPECT_EQ(view.focused.size(), 5u) << "behind the dialog the focus stays with it";
     EXPECT_TRUE(game.AnswerContinue(true));
     EXPECT_EQ(log, (EventLog{"enabled"}));
+    EXPECT_EQ(view.focused.back(), CellOf(11)) << "YES gives the room visited back";
     EXPECT_TRUE(game.Ready());
     EXPECT_FALSE(game.AnswerContinue(true)) << "a second YES has nothing to answer";
     log.clear();
@@ -451,13 +453,18 @@ TEST_F(GameTest, NoEndsTheProgramAndAnAnswerDuringTheLastVisitIsRefused) {
     random.fallback = ScriptedRandom::Middle(1);
     for (int i = 0; i < 5; ++i)
         Visit(11);
-    // The summary is the last box of the visit that ends the mission.
+    // The summary is the last box of the visit that ends the mission, which still runs as the
+    // dialog opens: an answer then would be undone by the disabling that follows.
+    int refused = 0;
     box.onShow = [&](const std::string& text) {
-        if (text.starts_with("捕まえた人数")) {
-            EXPECT_FALSE(game.AnswerContinue(true));
-        }
+        if (text.starts_with("捕まえた人数"))
+            refused += !game.AnswerContinue(true);
+    };
+    view.onDialog = [&] {
+        refused += !game.AnswerContinue(true);
     };
     Visit(11);
+    EXPECT_EQ(refused, 2);
     EXPECT_EQ(log.back(), "disabled");
     log.clear();
     EXPECT_TRUE(game.AnswerContinue(false));

@@ -25,6 +25,7 @@ public:
     void SetBackground(Colour) override {}
     void SetMainWindowEnabled(bool enabled) override { windowEnabled = enabled; }
     void ShowContinueDialog() override { ++dialogs; }
+    void FocusRoom(int) override {}
     bool cellBlack = false;
     bool windowEnabled = true;
     int dialogs = 0;

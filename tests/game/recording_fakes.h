@@ -38,7 +38,17 @@ public:
     void SetMainWindowEnabled(bool enabled) override {
         m_log.push_back(enabled ? "enabled" : "disabled");
     }
-    void ShowContinueDialog() override { m_log.push_back("dialog"); }
+    void ShowContinueDialog() override {
+        m_log.push_back("dialog");
+        if (onDialog)
+            onDialog();
+    }
+    // Kept apart from the log: where the focus goes is not part of a visit's order on screen.
+    void FocusRoom(int cell) override { focused.push_back(cell); }
+
+    // If set, runs as the dialog opens, while the visit that opened it still runs.
+    std::function<void()> onDialog;
+    std::vector<int> focused;
 
 private:
     EventLog& m_log;

@@ -4,6 +4,7 @@
 #include "game/continue_dialog.h"
 #include "game/focus_frame.h"
 #include "game/game_state.h"
+#include "game/key_press.h"
 #include "game/main_window.h"
 #include "game/room.h"
 
@@ -39,7 +40,6 @@ TEST_P(RoomTest, IndexColumnFloorNumberAndPlaceAgree) {
     EXPECT_EQ(room.TabPosition(), row.index + 1);
     EXPECT_TRUE(room.Place() == row.place);
     EXPECT_EQ(room.AccessibleName(), row.name);
-    EXPECT_EQ(Room::At(row.column, row.floor), room);
     EXPECT_EQ(Room::Numbered(room.Number()).Index(), row.index);
 }
 
@@ -99,23 +99,24 @@ TEST(MainWindowTest, CaptionClientAreaFacadeAndMenuAsDrawn) {
     EXPECT_EQ(Pixels(MainWindow::kClientSize, 96), (PixelSize{313, 329}));
     EXPECT_EQ(Pixels(MainWindow::kFacade, 96), (PixelRect{48, 48, 217, 281}));
 
+    // Each item as control:caption=command, a submenu in brackets after the item that opens it.
     std::string menu;
-    for (const MainWindow::MenuItem& item : MainWindow::Menu()) {
-        menu += std::string(item.parent) + ">" + item.control + ":" + item.caption + " ";
+    const auto add = [&menu](const auto& item) {
+        menu += std::string(item.control) + ":" + item.caption + "=" +
+                std::to_string(static_cast<int>(item.command));
         EXPECT_EQ(std::string(item.caption).find('&'), std::string::npos);
-    }
-    EXPECT_EQ(menu, ">S:スタート >E:終了 >SC:スコア SC>GSC:現在のスコア SC>HSC:ハイスコア ");
-    const auto commandOf = [](const char* control) {
-        for (const MainWindow::MenuItem& item : MainWindow::Menu())
-            if (std::string(item.control) == control)
-                return item.command;
-        throw std::invalid_argument(control);
     };
-    EXPECT_EQ(commandOf("S"), MenuCommand::Start);
-    EXPECT_EQ(commandOf("E"), MenuCommand::Quit);
-    EXPECT_EQ(commandOf("SC"), MenuCommand::None);
-    EXPECT_EQ(commandOf("GSC"), MenuCommand::CurrentScore);
-    EXPECT_EQ(commandOf("HSC"), MenuCommand::HighScore);
+    for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
+        add(item);
+        if (!item.submenu.empty()) {
+            menu += "[";
+            for (const MainWindow::MenuItem& child : item.submenu)
+                add(child), menu += " ";
+            menu += "]";
+        }
+        menu += " ";
+    }
+    EXPECT_EQ(menu, "S:スタート=1 E:終了=2 SC:スコア=0[GSC:現在のスコア=3 HSC:ハイスコア=4 ] ");
 }
 
 TEST(MainWindowTest, TheDescriptionNamesTheSuspectSoughtOnlyWhileAMissionRuns) {
@@ -124,10 +125,50 @@ TEST(MainWindowTest, TheDescriptionNamesTheSuspectSoughtOnlyWhileAMissionRuns) {
     s.MissionActive = 1;
     s.SuspectNo = 2;
     EXPECT_EQ(MainWindow::Description(s), "2人目");
+    EXPECT_EQ(MainWindow::AccessibleName(s), "Quv 2人目");
+    EXPECT_EQ(MainWindow::BuildingName(s), "ビル 2人目");
+    s.SuspectNo = 7; // the last suspect's outcome is out: the closing boxes are open
+    EXPECT_EQ(MainWindow::Description(s), "");
+    EXPECT_EQ(MainWindow::AccessibleName(s), "Quv");
+    EXPECT_EQ(MainWindow::BuildingName(s), "ビル");
     s.MissionActive = 0;
     s.SuspectNo = 1; // as a mission leaves it
     EXPECT_EQ(MainWindow::Description(s), "");
 }
+
+// One press, one visit: Enter presses as it goes down, Space as it comes up on the room or
+// button it went down on; the keyboard's repeats press nothing.
+struct PressRow {
+    const char* name;
+    const char* keys; // e+ Enter down, e* its repeat, s+ s* s- Space; a digit after: the control
+    const char* pressed;
+};
+
+class KeyPressTest : public ::testing::TestWithParam<PressRow> {};
+
+TEST_P(KeyPressTest, OnePressOfAKeyPressesOnce) {
+    KeyPress rule;
+    std::string pressed;
+    const std::string keys = GetParam().keys;
+    for (std::size_t i = 0; i + 2 < keys.size(); i += 4) {
+        const auto key = keys[i] == 'e' ? KeyPress::Key::Enter : KeyPress::Key::Space;
+        const int control = keys[i + 2] - '0';
+        const bool press = keys[i + 1] == '-' ? rule.Up(key, control)
+                                              : rule.Down(key, keys[i + 1] == '*', control);
+        if (press)
+            pressed += std::to_string(control);
+    }
+    EXPECT_EQ(pressed, GetParam().pressed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EnterAndSpace, KeyPressTest,
+    ::testing::Values(PressRow{"EnterHeld", "e+1 e*1 e*1 e-1", "1"},
+                      PressRow{"EnterHeldFromTheBoxIntoTheDialog", "e*2 e*2 e-2", ""},
+                      PressRow{"SpaceHeld", "s+1 s*1 s*1 s-1", "1"},
+                      PressRow{"SpaceReleasedElsewhere", "s+1 s-2 s-1", ""},
+                      PressRow{"TwoPressesTwoVisits", "e+1 e-1 s+3 s-3 e+1", "131"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ContinueDialogTest, CaptionsAndPlacesAsDrawnInTabOrder) {
     EXPECT_STREQ(ContinueDialog::kCaption, "Quv");

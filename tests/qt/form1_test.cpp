@@ -90,10 +90,14 @@ void Form1Test::menuBarHoldsStartQuitAndScoreInOrderWithoutKeys() {
     // Each item, on the bar or in the submenu the description puts it in, in the same order.
     QStringList expected;
     QStringList built;
-    for (const MainWindow::MenuItem& item : MainWindow::Menu())
-        expected << QStringLiteral("%1>%2:%3")
-                        .arg(QString::fromLatin1(item.parent), QString::fromLatin1(item.control),
-                             QString::fromUtf8(item.caption));
+    for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
+        const QString name = QString::fromLatin1(item.control);
+        expected << QStringLiteral(">%1:%2").arg(name, QString::fromUtf8(item.caption));
+        for (const MainWindow::MenuItem& child : item.submenu)
+            expected << QStringLiteral("%1>%2:%3")
+                            .arg(name, QString::fromLatin1(child.control),
+                                 QString::fromUtf8(child.caption));
+    }
     for (QAction* action : rig.window.menuBar()->actions()) {
         const QString name = action->menu() ? action->menu()->objectName() : action->objectName();
         built << QStringLiteral(">%1:%2").arg(name, action->text());

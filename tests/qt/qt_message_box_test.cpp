@@ -64,9 +64,13 @@ void PressAsAScreenReader(Form1& window, const QString& what) {
         target = QAccessible::queryAccessibleInterface(window.Cell(CellOf(what.mid(5).toInt())));
     } else {
         QString caption;
-        for (const MainWindow::MenuItem& item : MainWindow::Menu())
+        for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
             if (what == QLatin1String(item.control))
                 caption = QString::fromUtf8(item.caption);
+            for (const MainWindow::MenuItem& child : item.submenu)
+                if (what == QLatin1String(child.control))
+                    caption = QString::fromUtf8(child.caption);
+        }
         auto* score = window.findChild<QMenu*>(QStringLiteral("SC"));
         for (QWidget* menu :
              {static_cast<QWidget*>(window.menuBar()), static_cast<QWidget*>(score)}) {

@@ -47,6 +47,7 @@ struct Screen final : GameView, MessageBoxService, ProgramExit {
     void SetBackground(Colour colour) override { background = colour; }
     void SetMainWindowEnabled(bool on) override { enabled = on; }
     void ShowContinueDialog() override { dialog = true; }
+    void FocusRoom(int) override {}
     void Show(const std::string& text) override {
         last = Q(text);
         boxes += (boxes.empty() ? "{\"text\":" : ",{\"text\":") + last +
@@ -76,7 +77,7 @@ std::string Step(Screen& s, const Game& game) {
 
 // The rooms a plan visits for the suspect now hidden.
 std::vector<Room> Visits(const GameState& state, bool varied) {
-    const Room hide = Room::At(state.HideRoom, state.HideFloor);
+    const Room hide = Room::Numbered(state.HideRoom * 10 + state.HideFloor);
     std::vector<Room> misses;
     for (int index = 0; misses.size() < 5; ++index)
         if (Room::AtIndex(index) != hide)
@@ -117,9 +118,15 @@ std::string ScreenJson() {
                  ",\"floor\":" + std::to_string(room.Floor()) + ",\"place\":" + Json(place) +
                  ",\"frame\":[" + frame + "]}";
     }
-    for (const MainWindow::MenuItem& item : MainWindow::Menu())
-        menu += (menu.empty() ? "{\"caption\":" : ",{\"caption\":") + Q(item.caption) +
-                ",\"parent\":" + Q(item.parent) + "}";
+    const auto entry = [&menu](const char* caption, const char* parent) {
+        menu += (menu.empty() ? "{\"caption\":" : ",{\"caption\":") + Q(caption) +
+                ",\"parent\":" + Q(parent) + "}";
+    };
+    for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
+        entry(item.caption, "");
+        for (const MainWindow::MenuItem& child : item.submenu)
+            entry(child.caption, item.control);
+    }
     const PixelSize client = Pixels(MainWindow::kClientSize, kDesignDpi);
     return "{\"caption\":" + Q(MainWindow::kCaption) + ",\"client\":[" +
            std::to_string(client.width) + "," + std::to_string(client.height) +

@@ -157,22 +157,26 @@ TEST(Form1Test, WindowHasCaptionIconAndFixedClientAreaBelowTheMenu) {
 TEST(Form1Test, MenuBarHoldsStartQuitAndScoreInOrderWithoutKeys) {
     Win32Rig rig;
     HMENU bar = GetMenu(rig.Main());
-    ASSERT_EQ(GetMenuItemCount(bar), 3);
-    HMENU score = GetSubMenu(bar, 2);
-    ASSERT_EQ(GetMenuItemCount(score), 2);
-    // The bar's items in order, then the score submenu's.
-    const std::pair<HMENU, int> items[] = {{bar, 0}, {bar, 1}, {bar, 2}, {score, 0}, {score, 1}};
-    const auto menu = MainWindow::Menu();
-    ASSERT_EQ(menu.size(), std::size(items));
-    for (std::size_t i = 0; i < menu.size(); ++i) {
-        const auto [where, position] = items[i];
+    const auto check = [](HMENU where, int position, const char* caption, MenuCommand command) {
         const std::wstring text = MenuText(where, position);
-        EXPECT_EQ(text, Widen(menu[i].caption)) << i;
-        const UINT id = menu[i].command == MenuCommand::None ? static_cast<UINT>(-1)
-                                                             : Form1::CommandId(menu[i].command);
-        EXPECT_EQ(GetMenuItemID(where, position), id) << i;
+        EXPECT_EQ(text, Widen(caption)) << position;
+        const UINT id =
+            command == MenuCommand::None ? static_cast<UINT>(-1) : Form1::CommandId(command);
+        EXPECT_EQ(GetMenuItemID(where, position), id) << position;
         // No access key (&) and no shortcut (a tab before a key name).
         EXPECT_EQ(text.find_first_of(L"&\t"), std::wstring::npos);
+    };
+    const auto items = MainWindow::MenuBar();
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(items.size()));
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        const MainWindow::MenuBarItem& item = items[static_cast<std::size_t>(i)];
+        check(bar, i, item.caption, item.command);
+        HMENU submenu = GetSubMenu(bar, i);
+        ASSERT_EQ(submenu ? GetMenuItemCount(submenu) : 0, static_cast<int>(item.submenu.size()));
+        for (int j = 0; submenu && j < GetMenuItemCount(submenu); ++j) {
+            const MainWindow::MenuItem& child = item.submenu[static_cast<std::size_t>(j)];
+            check(submenu, j, child.caption, child.command);
+        }
     }
 }
 
