@@ -6,39 +6,48 @@
 // (QuvModal): while one waits, no click or key reaches the window and the focus stays on the
 // dialog's buttons.
 
-// QuvBox: one text at a time, as an alert dialog whose title names it and whose text describes
-// it, so a screen reader speaks both with OK. The promise settles once the box has closed, by OK
-// or by Escape, as a desktop box with only OK closes; the focus then goes back where it was.
+// QuvBox: one text at a time, as a dialog whose title names it and whose text describes it, so a
+// screen reader speaks both with OK (as an alert dialog, it would speak them two or three times). The promise settles once the box has been answered,
+// by OK or by Escape, as a desktop box with only OK closes. Where the focus goes then is the
+// caller's: most often straight into the next box.
 class QuvBox {
   constructor() {
-    this.dialog = document.getElementById('box');
-    this.title = document.getElementById('box-title');
-    this.text = document.getElementById('box-text');
-    this.ok = document.getElementById('box-ok');
-    this.back = null;
-    this.dialog.addEventListener('keydown', event => {
-      if (event.key === 'Escape' || event.key === 'Tab')
-        event.preventDefault();
-      if (event.key === 'Escape')
-        this.dialog.close();
-    });
-    this.dialog.addEventListener('close', () => {
-      const back = this.back;
-      this.back = null;
-      if (back && back.isConnected)
-        back.focus();
-    });
+    this.template = document.getElementById('box').cloneNode(true);
   }
 
-  get button() { return this.dialog.open ? this.ok : null; }
+  get current() { return document.getElementById('box'); }
+
+  get button() {
+    const dialog = this.current;
+    return dialog.open && !dialog.classList.contains('leaving') ? dialog.querySelector('#box-ok')
+                                                                 : null;
+  }
 
   show(title, text) {
-    this.title.textContent = title;
-    this.text.textContent = text;
-    this.back = document.activeElement;
-    this.dialog.show();
-    this.ok.focus();
-    return new Promise(resolve => this.dialog.addEventListener('close', resolve, {once: true}));
+    // A fresh box for every text: a screen reader speaks a box as it appears, and would not
+    // hear a new text in one it has already spoken.
+    const dialog = this.template.cloneNode(true);
+    this.current.replaceWith(dialog);
+    dialog.querySelector('#box-title').textContent = title;
+    dialog.querySelector('#box-text').textContent = text;
+    const ok = dialog.querySelector('#box-ok');
+    return new Promise(resolve => {
+      const answer = () => {
+        if (!dialog.classList.contains('leaving')) {
+          retire(dialog, () => dialog.close());
+          resolve();
+        }
+      };
+      ok.addEventListener('click', answer);
+      dialog.addEventListener('keydown', event => {
+        if (event.key === 'Escape' || event.key === 'Tab')
+          event.preventDefault();
+        if (event.key === 'Escape')
+          answer();
+      });
+      dialog.show();
+      ok.focus();
+    });
   }
 }
 
@@ -83,7 +92,7 @@ class QuvQuestion {
   }
 
   get button() {
-    if (!this.dialog.open || this.dialog.classList.contains('measuring'))
+    if (!this.dialog.open || ['measuring', 'leaving'].some(c => this.dialog.classList.contains(c)))
       return null;
     return this.dialog.contains(document.activeElement) && document.activeElement !== this.dialog
                ? document.activeElement
@@ -94,6 +103,7 @@ class QuvQuestion {
   // the question's glyphs, which may reach beyond its line, and each button with the padding and
   // border it draws around its caption.
   measure() {
+    this.dialog.classList.remove('leaving');
     this.dialog.classList.add('measuring');
     this.dialog.show();
     const text = this.text.getBoundingClientRect();
@@ -114,8 +124,21 @@ class QuvQuestion {
 
   close() {
     if (this.dialog.open)
-      this.dialog.close();
+      retire(this.dialog, () => this.dialog.close());
   }
+}
+
+// Takes an answered dialog out of sight and out of the mouse's way at once, but out of the
+// screen reader's tree only a moment later: if the control with the focus goes before the focus
+// has moved on, a screen reader takes the focus for lost and says nothing of where it went.
+function retire(dialog, done) {
+  dialog.classList.add('leaving');
+  setTimeout(() => {
+    if (dialog.classList.contains('leaving')) {
+      dialog.classList.remove('leaving');
+      done();
+    }
+  }, 500);
 }
 
 // QuvModal: while a box or the continue dialog waits (button() gives its button to stay on, or

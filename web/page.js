@@ -53,6 +53,7 @@
     if (!quv || busy)
       return null;
     busy = true;
+    const before = document.activeElement;
     win.setAttribute('aria-busy', 'true');
     let result;
     try {
@@ -63,6 +64,10 @@
     }
     if (quv) {
       describe();
+      // The game gave the focus no new home (a visit's room, the dialog's YES) after its last
+      // box: it goes back where it was.
+      if (box.current.contains(document.activeElement) && before.isConnected)
+        before.focus();
       showFrame();
     }
     return result;
@@ -222,12 +227,10 @@
   // fresh program (no mission, no high score).
   function end() {
     quv = null;
-    question.close();
-    win.remove();
-    document.getElementById('question').remove();
-    const ended = document.getElementById('ended');
-    ended.hidden = false;
+    retire(question.dialog, () => question.dialog.remove());
+    document.getElementById('ended').hidden = false;
     document.getElementById('again').focus();
+    win.remove();
   }
   document.getElementById('again').addEventListener('click', () => location.reload());
 

@@ -22,13 +22,14 @@ FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "-
          "--window-size=800,600"]
 # The page's state in one read: the open box's [title, text as shown, its spaces uncollapsed or
 # not], and the window's, or null once the game has ended.
-STATE = """const w = document.getElementById('window'), b = document.getElementById('box');
-return {box: b.open ? [b.querySelector('#box-title').textContent,
+STATE = """const w = document.getElementById('window'), b = document.getElementById('box'),
+q = document.getElementById('question'), open = d => d.open && !d.matches('.leaving');
+return {box: open(b) ? [b.querySelector('#box-title').textContent,
                       b.querySelector('#box-text').innerText] : null,
         window: w && {inert: document.getElementById('client').ariaDisabled === 'true',
                       busy: w.hasAttribute('aria-busy'),
                       description: w.getAttribute('aria-description') || '',
-                      dialog: document.getElementById('question').open}}"""
+                      dialog: open(q)}}"""
 
 
 class Site(http.server.ThreadingHTTPServer):
