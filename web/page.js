@@ -27,9 +27,10 @@
     setBackground(colour) { client.style.backgroundColor = colour; },
     setEnabled(on) {
       enabled = on;
-      // Behind the continue dialog the window is unavailable, and says so; it keeps its names.
-      for (const part of [client, menuBar.bar])
-        part.setAttribute('aria-disabled', String(!on));
+      // Behind the continue dialog the menu is unavailable, and says so. The rooms keep their
+      // state: the focus comes back to one as the window is given back, and a screen reader
+      // would still call it unavailable then.
+      menuBar.bar.setAttribute('aria-disabled', String(!on));
       if (on)
         question.close();
     },

@@ -26,7 +26,7 @@ STATE = """const w = document.getElementById('window'), b = document.getElementB
 q = document.getElementById('question'), open = d => d.open && !d.matches('.leaving');
 return {box: open(b) ? [b.querySelector('#box-title').textContent,
                       b.querySelector('#box-text').innerText] : null,
-        window: w && {inert: document.getElementById('client').ariaDisabled === 'true',
+        window: w && {inert: document.getElementById('menu-bar').ariaDisabled === 'true',
                       busy: w.hasAttribute('aria-busy'),
                       description: w.getAttribute('aria-description') || '',
                       dialog: open(q)}}"""
