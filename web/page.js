@@ -156,8 +156,6 @@
     document.getElementById('window-title').textContent = screen.caption;
     win.setAttribute('aria-label', screen.caption);
     client.setAttribute('aria-label', screen.building);
-    // A composite widget: a screen reader hands the arrow keys to the page on a room.
-    client.setAttribute('role', 'toolbar');
     place(client, [0, 0, ...screen.client]);
     client.style.backgroundColor = screen.background;
 
