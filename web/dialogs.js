@@ -1,27 +1,63 @@
 // The game's two dialogs: the message box, modal with only OK, and the continue dialog.
-// QuvBox: one text at a time. The promise settles once the box has closed, by OK or by Escape, as
-// a desktop box with only OK closes.
+//
+// Both open beside the window rather than as the browser's modal dialogs: a modal dialog makes
+// everything behind it inert, so the room that had the focus loses its name and a screen reader
+// takes it for gone and moves to the dialog without a word. The page keeps them modal itself
+// (QuvModal): while one waits, no click or key reaches the window and the focus stays on the
+// dialog's buttons.
+
+// QuvBox: one text at a time, as a dialog whose title names it and whose text describes it, so a
+// screen reader speaks both with OK (as an alert dialog, it would speak them two or three times). The promise settles once the box has been answered,
+// by OK or by Escape, as a desktop box with only OK closes. Where the focus goes then is the
+// caller's: most often straight into the next box.
 class QuvBox {
   constructor() {
-    this.dialog = document.getElementById('box');
-    this.title = document.getElementById('box-title');
-    this.text = document.getElementById('box-text');
+    this.template = document.getElementById('box').cloneNode(true);
+  }
+
+  get current() { return document.getElementById('box'); }
+
+  get button() {
+    const dialog = this.current;
+    return dialog.open && !dialog.classList.contains('leaving') ? dialog.querySelector('#box-ok')
+                                                                 : null;
   }
 
   show(title, text) {
-    this.title.textContent = title;
-    this.text.textContent = text;
-    this.dialog.showModal();
-    return new Promise(resolve => this.dialog.addEventListener('close', resolve, {once: true}));
+    // A fresh box for every text: a screen reader speaks a box as it appears, and would not
+    // hear a new text in one it has already spoken.
+    const dialog = this.template.cloneNode(true);
+    this.current.replaceWith(dialog);
+    dialog.querySelector('#box-title').textContent = title;
+    dialog.querySelector('#box-text').textContent = text;
+    const ok = dialog.querySelector('#box-ok');
+    return new Promise(resolve => {
+      const answer = () => {
+        if (!dialog.classList.contains('leaving')) {
+          retire(dialog, () => dialog.close());
+          resolve();
+        }
+      };
+      ok.addEventListener('click', answer);
+      dialog.addEventListener('keydown', event => {
+        if (event.key === 'Escape' || event.key === 'Tab')
+          event.preventDefault();
+        if (event.key === 'Escape')
+          answer();
+      });
+      dialog.show();
+      ok.focus();
+    });
   }
 }
 
-// QuvQuestion: the continue dialog, built from the module's captions. It opens modeless over the
-// disabled window, placed by the layout the module computes from the texts measured here. The
-// focus starts on YES; Enter presses the focused button (a fresh press only, not a held key),
-// Escape does nothing, and neither button is the default.
+// QuvQuestion: the continue dialog, built from the module's captions; the question describes it.
+// It opens over the disabled window, placed by the layout the module computes from the texts
+// measured here. The focus starts on YES and Tab goes round the two buttons; Enter or Space
+// presses the focused one when the window's keys say so (pressed(event, button)), Escape does
+// nothing, and neither button is the default.
 class QuvQuestion {
-  constructor(description, answer) {
+  constructor(description, answer, pressed) {
     this.dialog = document.getElementById('question');
     this.client = document.getElementById('question-client');
     this.text = document.getElementById('question-text');
@@ -34,26 +70,40 @@ class QuvQuestion {
       element.textContent = control.caption;
       element.dataset.control = control.control;
     }
+    const buttons = [this.yes, this.no];
     this.yes.addEventListener('click', () => answer(true));
     this.no.addEventListener('click', () => answer(false));
-    this.dialog.addEventListener('keydown', event => {
+    const key = event => {
+      const at = buttons.indexOf(event.target);
       if (event.key === 'Escape') {
         event.preventDefault();
-      } else if (event.key === 'Enter') {
+      } else if (event.key === 'Tab' && event.type === 'keydown') {
         event.preventDefault();
-        const focused = document.activeElement;
-        if (!event.repeat && (focused === this.yes || focused === this.no))
-          focused.click();
+        buttons[(at + 1) % 2].focus();
+      } else if ((event.key === 'Enter' || event.key === ' ') && at >= 0) {
+        // The button's own press is the window's keys' to decide.
+        event.preventDefault();
+        if (pressed(event, event.target))
+          event.target.click();
       }
-    });
+    };
+    this.dialog.addEventListener('keydown', key);
+    this.dialog.addEventListener('keyup', key);
   }
 
-  get isOpen() { return this.dialog.open; }
+  get button() {
+    if (!this.dialog.open || ['measuring', 'leaving'].some(c => this.dialog.classList.contains(c)))
+      return null;
+    return this.dialog.contains(document.activeElement) && document.activeElement !== this.dialog
+               ? document.activeElement
+               : this.yes;
+  }
 
   // [question width, question height, larger button width, larger button height] in CSS pixels:
   // the question's glyphs, which may reach beyond its line, and each button with the padding and
   // border it draws around its caption.
   measure() {
+    this.dialog.classList.remove('leaving');
     this.dialog.classList.add('measuring');
     this.dialog.show();
     const text = this.text.getBoundingClientRect();
@@ -74,12 +124,45 @@ class QuvQuestion {
 
   close() {
     if (this.dialog.open)
-      this.dialog.close();
+      retire(this.dialog, () => this.dialog.close());
   }
 }
 
-// Puts an absolutely placed element at [left, top, width, height] in CSS pixels.
-function place(element, [left, top, width, height]) {
-  Object.assign(element.style,
-                {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
+// Takes an answered dialog out of sight and out of the mouse's way at once, but out of the
+// screen reader's tree only a moment later: if the control with the focus goes before the focus
+// has moved on, a screen reader takes the focus for lost and says nothing of where it went.
+function retire(dialog, done) {
+  dialog.classList.add('leaving');
+  setTimeout(() => {
+    if (dialog.classList.contains('leaving')) {
+      dialog.classList.remove('leaving');
+      done();
+    }
+  }, 500);
+}
+
+// QuvModal: while a box or the continue dialog waits (button() gives its button to stay on, or
+// null), a click anywhere else does nothing and leaves the focus on that button, and the focus
+// cannot be taken elsewhere.
+class QuvModal {
+  constructor(button) {
+    const waiting = () => button();
+    for (const type of ['mousedown', 'pointerdown', 'click', 'dblclick', 'contextmenu']) {
+      document.addEventListener(type, event => {
+        const on = waiting();
+        if (!on || event.target === on || (on.contains(event.target)))
+          return;
+        // A press on the other button of the dialog is the player's to make.
+        if (event.target.closest && event.target.closest('dialog[open] button'))
+          return;
+        event.preventDefault();
+        event.stopImmediatePropagation();
+      }, true);
+    }
+    document.addEventListener('focusin', event => {
+      const on = waiting();
+      if (on && !on.closest('dialog').contains(event.target))
+        on.focus();
+    }, true);
+  }
 }

@@ -2,9 +2,11 @@
 //
 // The page calls quv_choose, quv_visit and quv_answer asynchronously, since a box suspends them
 // until OK, and never two at a time; it reads with the other calls only while none of those runs.
+// quv_key touches only the window's keys, never the game, so it answers at any time.
 #include "game/clock_random_source.h"
 #include "game/focus_frame.h"
 #include "game/game.h"
+#include "game/key_press.h"
 #include "game/main_window.h"
 #include "game/menu_command.h"
 #include "game/room.h"
@@ -26,6 +28,7 @@ struct Program {
     PageProgramExit exit;
     Game game{view, messages, random, exit};
     FocusFrame frame;
+    KeyPress keys;
 };
 
 Program& TheProgram() {
@@ -68,6 +71,23 @@ EMSCRIPTEN_KEEPALIVE int quv_ready() {
 
 EMSCRIPTEN_KEEPALIVE const char* quv_description() {
     return Handed(MainWindow::Description(TheProgram().game.State()));
+}
+
+// The window's and the building's names for assistive technology, with the suspect sought.
+EMSCRIPTEN_KEEPALIVE const char* quv_window_name() {
+    return Handed(MainWindow::AccessibleName(TheProgram().game.State()));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quv_building_name() {
+    return Handed(MainWindow::BuildingName(TheProgram().game.State()));
+}
+
+// Enter (key 0) or Space (key 1) went down (down 1) or up on control, a number the page gives
+// each room and button of the window. 1: press that control now.
+EMSCRIPTEN_KEEPALIVE int quv_key(int down, int key, int repeat, int control) {
+    KeyPress& keys = TheProgram().keys;
+    const KeyPress::Key which = key == 0 ? KeyPress::Key::Enter : KeyPress::Key::Space;
+    return down ? keys.Down(which, repeat != 0, control) : keys.Up(which, control);
 }
 
 // The last key or mouse press on a room decides whether the focus frame shows.

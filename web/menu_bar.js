@@ -3,11 +3,13 @@
 // Escape closes a submenu and then leaves the bar, as F10 does. No item has an access key.
 class QuvMenuBar {
   // choose(command) runs a choice and settles when it is done; home() gives the element the keys
-  // go back to when there is none to return to.
-  constructor(bar, items, choose, home) {
+  // go back to when there is none to return to; pressed(event, item) says whether an Enter or
+  // Space presses the item now.
+  constructor(bar, items, choose, home, pressed) {
     this.bar = bar;
     this.choose = choose;
     this.home = home;
+    this.pressed = pressed;
     this.before = null;
     this.top = [];
     for (const item of items) {
@@ -27,6 +29,13 @@ class QuvMenuBar {
     }
     this.top[0].tabIndex = 0;
     bar.addEventListener('keydown', event => this.key(event));
+    bar.addEventListener('keyup', event => {
+      if (event.key === ' ' || event.key === 'Enter') {
+        event.preventDefault();
+        if (this.pressed(event, event.target))
+          this.activate(event.target, true);
+      }
+    });
     // The mouse leaves the focus where it was, as a desktop menu bar does.
     bar.addEventListener('mousedown', event => event.preventDefault());
     document.addEventListener('mousedown', event => {
@@ -148,7 +157,7 @@ class QuvMenuBar {
     case 'End': this.focus(list[list.length - 1]); break;
     case 'Enter':
     case ' ':
-      if (!event.repeat)
+      if (this.pressed(event, entry))
         this.activate(entry, true);
       break;
     case 'Escape':

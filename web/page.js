@@ -15,26 +15,36 @@
   let cells = [];   // their buttons, by index
   let frame = [];   // the four sides of the focus frame
   let lastVisited = -1;
-  let spaceOn = -1; // the room a Space went down on: it visits when the key comes up
+  let enabled = true;
   let menuBar = null;
   let question = null;
+  // The number each room and button goes by for the window's keys.
+  const controls = new Map();
 
   // The page's side of the module's calls (web/page_*.cpp).
   const page = {
     setCell(index, colour) { cells[index].style.backgroundColor = colour; },
     setBackground(colour) { client.style.backgroundColor = colour; },
-    setEnabled(enabled) {
-      win.inert = !enabled;
-      if (enabled)
+    setEnabled(on) {
+      enabled = on;
+      // Behind the continue dialog the menu is unavailable, and says so. The rooms keep their
+      // state: the focus comes back to one as the window is given back, and a screen reader
+      // would still call it unavailable then.
+      menuBar.bar.setAttribute('aria-disabled', String(!on));
+      if (on)
         question.close();
     },
     focusRoom(index) {
       lastVisited = index;
+      describe();
       cells[index].focus();
     },
     measureDialog() { return question.measure(); },
     showDialog(layout) { question.open(layout); },
-    showBox(title, text) { return box.show(title, text); },
+    showBox(title, text) {
+      describe();
+      return box.show(title, text);
+    },
     end,
   };
 
@@ -44,6 +54,7 @@
     if (!quv || busy)
       return null;
     busy = true;
+    const before = document.activeElement;
     win.setAttribute('aria-busy', 'true');
     let result;
     try {
@@ -53,14 +64,39 @@
       win.removeAttribute('aria-busy');
     }
     if (quv) {
-      const description = quv.UTF8ToString(quv._quv_description());
-      if (description)
-        win.setAttribute('aria-description', description);
-      else
-        win.removeAttribute('aria-description');
+      describe();
+      // The game gave the focus no new home (a visit's room, the dialog's YES) after its last
+      // box: it goes back where it was.
+      if (box.current.contains(document.activeElement) && before.isConnected)
+        before.focus();
       showFrame();
     }
     return result;
+  }
+
+  // What assistive technology is told of the suspect sought: in the window's description, and in
+  // the window's, the building's and the tab's names, for a screen reader's where-am-I and title
+  // commands and for the focus coming back to a room.
+  function describe() {
+    const text = call => quv.UTF8ToString(call());
+    const description = text(quv._quv_description);
+    if (description)
+      win.setAttribute('aria-description', description);
+    else
+      win.removeAttribute('aria-description');
+    win.setAttribute('aria-label', text(quv._quv_window_name));
+    client.setAttribute('aria-label', text(quv._quv_building_name));
+    document.title = win.getAttribute('aria-label');
+  }
+
+  // Enter or Space on a room or button: true when the window's keys say it presses it now.
+  function pressed(event, element) {
+    if (!quv)
+      return false;
+    if (!controls.has(element))
+      controls.set(element, controls.size);
+    return quv._quv_key(event.type === 'keydown' ? 1 : 0, event.key === 'Enter' ? 0 : 1,
+                        event.repeat ? 1 : 0, controls.get(element)) !== 0;
   }
 
   async function visit(index) {
@@ -93,28 +129,32 @@
     });
   }
 
+  // The building is one stop of the page's Tab order, on the room last focused (the arrows' and
+  // Tab's own order move within it); the menu bar is the other, and F10 reaches it from here.
   function roomKey(event, index) {
-    roomInput(true);
+    const down = event.type === 'keydown';
+    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+    if (down)
+      roomInput(true);
     const arrow = arrows.indexOf(event.key);
-    if (arrow >= 0) {
+    if (down && arrow >= 0) {
       event.preventDefault();
       cells[rooms[index].neighbours[arrow]].focus();
-    } else if (event.key === 'Enter') {
-      // One visit per press: a held key must not run through the suspect's five chances. The
-      // key's own activation is stopped too, or it would press OK in the box it opens.
+    } else if (down && event.key === 'Tab' && plain) {
       event.preventDefault();
-      if (!event.repeat)
+      cells[event.shiftKey ? rooms[index].previous : rooms[index].next].focus();
+    } else if (event.key === 'Enter' || event.key === ' ') {
+      // The key's own activation is stopped, or it would press OK in the box the visit opens.
+      event.preventDefault();
+      if (pressed(event, cells[index]))
         visit(index);
-    } else if (event.key === ' ') {
-      event.preventDefault();
-      if (!event.repeat)
-        spaceOn = index;
     }
   }
 
   function build(screen) {
     document.title = screen.caption;
     document.getElementById('window-title').textContent = screen.caption;
+    win.setAttribute('aria-label', screen.caption);
     client.setAttribute('aria-label', screen.building);
     place(client, [0, 0, ...screen.client]);
     client.style.backgroundColor = screen.background;
@@ -150,13 +190,12 @@
       cell.addEventListener('click', () => visit(index));
       cell.addEventListener('mousedown', () => roomInput(false));
       cell.addEventListener('keydown', event => roomKey(event, index));
-      cell.addEventListener('keyup', event => {
-        if (event.key === ' ' && spaceOn === index) {
-          event.preventDefault();
-          spaceOn = -1;
-          visit(index);
-        }
+      cell.addEventListener('keyup', event => roomKey(event, index));
+      cell.addEventListener('focus', () => {
+        for (const other of cells)
+          other.tabIndex = other === cell ? 0 : -1;
       });
+      cell.tabIndex = room === screen.rooms[0] ? 0 : -1;
       client.append(cell);
       rooms[index] = room;
       cells[index] = cell;
@@ -167,28 +206,30 @@
     const firstRoom = () => cells[screen.rooms[0].index];
     menuBar = new QuvMenuBar(document.getElementById('menu-bar'), screen.menu,
                              command => act('quv_choose', command),
-                             () => (lastVisited >= 0 ? cells[lastVisited] : firstRoom()));
-    question = new QuvQuestion(screen.dialog, answer);
+                             () => (lastVisited >= 0 ? cells[lastVisited] : firstRoom()),
+                             pressed);
+    question = new QuvQuestion(screen.dialog, answer, pressed);
+    new QuvModal(() => box.button || question.button);
     document.addEventListener('keydown', event => {
       const plain = !event.shiftKey && !event.ctrlKey && !event.altKey && !event.metaKey;
       if (event.key === 'F10' && plain) {
         event.preventDefault();
-        if (quv && !busy && !win.inert)
+        if (quv && !busy && enabled)
           menuBar.toggle();
       }
     });
+    document.getElementById('ended-text').textContent = screen.ended.text;
+    document.getElementById('again').textContent = screen.ended.restart;
   }
 
   // The program has ended: its window goes, nothing of it answers any more, and the page offers a
   // fresh program (no mission, no high score).
   function end() {
     quv = null;
-    question.close();
-    win.remove();
-    document.getElementById('question').remove();
-    const ended = document.getElementById('ended');
-    ended.hidden = false;
+    retire(question.dialog, () => question.dialog.remove());
+    document.getElementById('ended').hidden = false;
     document.getElementById('again').focus();
+    win.remove();
   }
   document.getElementById('again').addEventListener('click', () => location.reload());
 

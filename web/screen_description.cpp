@@ -35,6 +35,8 @@ std::string RoomJson(const Room& room) {
                                    std::to_string(room.Index()))) +
            "," + Field("name", Quoted(room.AccessibleName())) + "," + Field("place", Json(place)) +
            "," + Field("neighbours", "[" + neighbours + "]") + "," +
+           Field("next", std::to_string(room.NextInTabOrder(false).Index())) + "," +
+           Field("previous", std::to_string(room.NextInTabOrder(true).Index())) + "," +
            Field("frame", "[" + frame + "]") + "}";
 }
 
@@ -93,6 +95,9 @@ std::string ScreenDescription() {
                                Field("question", ControlJson(ContinueDialog::kQuestion)) + "," +
                                Field("yes", ControlJson(ContinueDialog::kYes)) + "," +
                                Field("no", ControlJson(ContinueDialog::kNo)) + "}") +
+           "," +
+           Field("ended", "{" + Field("text", Quoted(MainWindow::kEndedText)) + "," +
+                              Field("restart", Quoted(MainWindow::kRestartCaption)) + "}") +
            "}";
 }
 

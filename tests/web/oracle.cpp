@@ -70,7 +70,9 @@ std::string Step(Screen& s, const Game& game) {
                        ",\"background\":" + Css(s.background) +
                        ",\"dialog\":" + (s.dialog ? "true" : "false") +
                        ",\"enabled\":" + (s.enabled ? "true" : "false") +
-                       ",\"description\":" + Q(MainWindow::Description(game.State())) + "}";
+                       ",\"description\":" + Q(MainWindow::Description(game.State())) +
+                       ",\"name\":" + Q(MainWindow::AccessibleName(game.State())) +
+                       ",\"building\":" + Q(MainWindow::BuildingName(game.State())) + "}";
     s.boxes.clear();
     return json;
 }

@@ -22,12 +22,14 @@ FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "-
          "--window-size=800,600"]
 # The page's state in one read: the open box's [title, text as shown, its spaces uncollapsed or
 # not], and the window's, or null once the game has ended.
-STATE = """const w = document.getElementById('window'), b = document.getElementById('box');
-return {box: b.open ? [b.querySelector('#box-title').textContent,
+STATE = """const w = document.getElementById('window'), b = document.getElementById('box'),
+q = document.getElementById('question'), open = d => d.open && !d.matches('.leaving');
+return {box: open(b) ? [b.querySelector('#box-title').textContent,
                       b.querySelector('#box-text').innerText] : null,
-        window: w && {inert: w.inert, busy: w.hasAttribute('aria-busy'),
+        window: w && {inert: document.getElementById('menu-bar').ariaDisabled === 'true',
+                      busy: w.hasAttribute('aria-busy'),
                       description: w.getAttribute('aria-description') || '',
-                      dialog: document.getElementById('question').open}}"""
+                      dialog: open(q)}}"""
 
 
 class Site(http.server.ThreadingHTTPServer):
@@ -115,13 +117,25 @@ class PageTest(unittest.TestCase):
         return self.wait(lambda: (lambda s: (s["box"] or not (s["window"] or {}).get("busy"))
                                   and [s["box"]])(self.state()), "a box or the call's end")[0]
 
-    def accessible(self):
+    def accessible(self, focused=False):
+        """Chromium's accessibility tree as (role, name, description), or only the focused node
+        in the page."""
         nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-        return [tuple(node.get(key, {}).get("value", "") for key in ("role", "name", "description"))
-                for node in nodes if not node.get("ignored")]
+        found = [tuple(node.get(key, {}).get("value", "") for key in ("role", "name", "description"))
+                 for node in nodes if not node.get("ignored") and (not focused or {
+                     "name": "focused", "value": {"type": "booleanOrUndefined", "value": True}}
+                     in node.get("properties", []))]
+        return [node for node in found if not focused or node[0] != "RootWebArea"]
 
     def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
+        """Types keys; a pair (modifier, key) is typed with the modifier held."""
+        chain = ActionChains(self.driver)
+        for key in keys:
+            if isinstance(key, tuple):
+                chain.key_down(key[0]).send_keys(key[1]).key_up(key[0])
+            else:
+                chain.send_keys(key)
+        chain.perform()
 
     def held_enter(self):
         """An Enter that the keyboard repeats because it is held down."""
@@ -154,8 +168,9 @@ class PageTest(unittest.TestCase):
             (close or self.ok)()
         self.assertEqual(seen, step["boxes"])
         window = self.state()["window"]
-        self.assertEqual((window["dialog"], window["inert"], window["description"]),
-                         (step["dialog"], not step["enabled"], step["description"]))
+        self.assertEqual((window["dialog"], window["inert"]), (step["dialog"], not step["enabled"]))
+        self.assertLessEqual({("main", step["name"], step["description"]),
+                              ("toolbar", step["building"], "")}, set(self.accessible()))
         self.assertEqual(self.colour(self.find("#client")), step["background"])
         if room >= 0:
             self.assertEqual(self.colour(self.cell(room)), step["cell"])
