@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/game_view.h"
+#include "game/twips.h"
 
 // Each operation is one call of the page's script; none of them waits.
 class PageView final : public GameView {
@@ -10,4 +11,10 @@ public:
     void SetBackground(Colour colour) override;
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
+
+    // The page lays its window out at dpi; the dialog opens at the same.
+    void SetDpi(int dpi) { dpi_ = dpi; }
+
+private:
+    int dpi_ = kDesignDpi;
 };
