@@ -7,6 +7,7 @@ class QuvFit {
   // window out at it. The window must be at 1:1 when this is made.
   constructor(win, client, fitting, lay) {
     this.win = win;
+    this.client = client;
     this.fitting = fitting;
     this.lay = lay;
     this.dpi = 0;
@@ -32,5 +33,16 @@ class QuvFit {
       this.win.dataset.dpi = dpi;
       this.lay(dpi);
     }
+    this.align();
+  }
+
+  // Centred, the window may fall between pixels; moved by less than one, the client area starts
+  // on a whole pixel, so that every edge of the building does.
+  align() {
+    const style = this.win.style;
+    style.left = style.top = '0';
+    const place = this.client.getBoundingClientRect();
+    style.left = `${Math.round(place.left) - place.left}px`;
+    style.top = `${Math.round(place.top) - place.top}px`;
   }
 }

@@ -196,6 +196,74 @@ class KeyboardMission(PageTest):
         self.assertEqual(self.js(FRAME), [None] * 4)
 
 
+class Phone(PageTest):
+    PLANS = ("quick", "varied")
+    # A phone and a tablet in each orientation, and how much the window (315 px wide at 1:1) grows
+    # at least: turned, a phone has less height than the 1:1 window.
+    SCREENS = [(360, 640, 3, 1.1), (640, 360, 3, 0.9), (390, 844, 3, 1.1), (768, 1024, 2, 2.0)]
+
+    def turn(self, width, height, ratio):
+        """Turns the screen and waits until the page has heard of it."""
+        self.js("window.turned = innerWidth === arguments[0] && innerHeight === arguments[1];"
+                "addEventListener('resize', () => { turned = true; })", width, height)
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": True})
+        self.wait(lambda: self.js("return window.turned"), "the turn")
+
+    def assert_fits(self, width, height, growth):
+        """The window whole on the screen, grown by at least growth, laid out at its dpi."""
+        box = self.wait(lambda: self.js(
+            "const r = document.getElementById('window').getBoundingClientRect(),"
+            "e = document.scrollingElement; return r.left >= 0 && r.top >= 0 && "
+            "r.right <= arguments[0] && r.bottom <= arguments[1] && e.scrollWidth <= arguments[0]"
+            " && e.scrollHeight <= arguments[1] && r", width, height), "the window whole")
+        self.assertGreaterEqual(box["width"], growth * 315)
+        screen = self.screen_at(self.find("#window").get_attribute("data-dpi"))
+        cells = [self.cell(index) for index in range(25)]
+        self.assertEqual([self.js(PLACE, cell) for cell in cells],
+                         [room["place"] for room in screen["rooms"]])
+        # Laid out larger, not stretched: each room shows its one colour to its edges.
+        self.assertEqual(self.shown_colours(cells), [[self.colour(cell)] for cell in cells])
+
+    def test_whole_missions_by_taps_upright_and_turned(self):
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                    {"enabled": True, "maxTouchPoints": 5})
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 640, "deviceScaleFactor": 3, "mobile": True})
+        self.load()
+        for (width, height, ratio, growth), mission in zip(self.SCREENS, self.expected["missions"]):
+            self.turn(width, height, ratio)
+            self.assert_fits(width, height, growth)
+            self.shot(f"phone_{width}x{height}")
+            tap = lambda step: lambda: self.tap(self.cell(step["room"]) if step["room"] >= 0
+                                                else self.element("S"))
+            for step in mission:
+                self.play(step, tap(step), lambda: self.tap(self.find("#box-ok")))
+            # The dialog waits: taps on the window do nothing; YES answers a tap.
+            self.tap(self.cell(0))
+            self.tap(self.element("S"))
+            self.assertEqual((self.settle(), self.state()["window"]["dialog"]), (None, True))
+            self.tap(self.find("#yes"))
+            self.assertFalse(self.state()["window"]["dialog"])
+        for width, height, ratio, growth in self.SCREENS[2:]:
+            self.turn(width, height, ratio)
+            self.assert_fits(width, height, growth)
+            self.shot(f"phone_{width}x{height}")
+        # The menu by taps: a tap elsewhere closes it, a tap on an item chooses it, and nothing
+        # stays lit once the finger has gone.
+        score = self.element("SC")
+        title = self.find("#window-title")
+        for target, expanded in (score, "true"), (title, "false"), (score, "true"):
+            self.tap(target)
+            self.assertEqual(score.get_attribute("aria-expanded"), expanded)
+        self.tap(self.element("HSC"))
+        self.assertEqual(self.settle(), [self.expected["boxTitle"], self.expected["highScore"]])
+        self.tap(self.find("#box-ok"))
+        self.assertIsNone(self.settle())
+        self.assertEqual([self.colour(self.element(name)) for name in ("S", "SC")],
+                         ["rgba(0, 0, 0, 0)"] * 2)
+
+
 class Site(PageTest):
     PLANS = ("quick",)
 
