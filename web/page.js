@@ -197,8 +197,9 @@
     win.inert = false;
     win.dataset.ready = '';
     performance.mark('quv-ready');
-    // After one visit the game plays with the network gone, and installs as an app.
+    // After one visit the game plays with the network gone, and installs as an app. Every start
+    // looks for a new build, which is fetched in the background and taken at the next start.
     if ('serviceWorker' in navigator)
-      navigator.serviceWorker.register('sw.js');
+      navigator.serviceWorker.register('sw.js').then(kept => kept.update()).catch(() => {});
   });
 })();

@@ -1,5 +1,8 @@
 """The page in a real headless Chromium: the skin over the core and its wiring. The rules are the
 core suite's; every expected place, text and colour here comes from the core (the oracle)."""
+import os
+import shutil
+import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -267,8 +270,28 @@ class Phone(PageTest):
 class Site(PageTest):
     PLANS = ("quick",)
 
+    def test_a_the_building_shows_before_the_module_runs(self):
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*/quv.js"]})
+        self.driver.get(self.site.url)
+        cells = [self.cell(index) for index in range(25)]
+        self.assertEqual([[self.js(PLACE, cell), self.colour(cell)] for cell in cells],
+                         [[room["place"], self.screen["cellColour"]]
+                          for room in self.screen["rooms"]])
+        self.assertEqual((self.find("#window").get_attribute("inert"), self.colour(
+            self.find("#client")), self.find("#window-title").text, self.element("S").text),
+            ("true", self.screen["background"], self.screen["caption"], "スタート"))
+        self.shot("first_paint")
+        # The module comes late: the page takes over the window it drew.
+        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
+        self.js("document.head.append(Object.assign(document.createElement('script'), "
+                "{src: 'quv.js'}))")
+        self.wait(lambda: self.js("return 'ready' in document.getElementById('window').dataset"),
+                  "the module")
+        self.play(self.expected["missions"][0][0])
+
     # The first visit of a fresh profile: the worker must keep the whole site by itself.
-    def test_installable_and_plays_offline_after_one_visit(self):
+    def test_installable_and_plays_offline_after_one_visit_an_update_and_any_file(self):
         self.load()
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": 800, "height": 600, "deviceScaleFactor": 2, "mobile": False})
@@ -276,14 +299,44 @@ class Site(PageTest):
         self.js("return navigator.serviceWorker.ready.then(() => true)")
         self.wait(lambda: self.js("return !!navigator.serviceWorker.controller"), "the worker")
         errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
-        self.assertEqual(errors["installabilityErrors"], [])
+        manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
+        self.assertEqual((errors["installabilityErrors"], manifest["errors"]), ([], []))
+        # A new build, B, on the server: the next start takes it, whole, once it is fetched.
+        build_b = os.path.join(self.profile, "B")
+        shutil.copytree(self.site.root, build_b)
+        for name, old, new in (("index.html", "</body>", "<!-- B --></body>"),
+                               ("quv.js", "", "self.quvB = true;\n"),
+                               ("sw.js", "const CACHE = 'quv-", "const CACHE = 'quv-B")):
+            with open(os.path.join(build_b, name), encoding="utf-8") as file:
+                text = file.read().replace(old, new, 1)
+            with open(os.path.join(build_b, name), "w", encoding="utf-8") as file:
+                file.write(text)
+        self.site.root = build_b
+        self.restart()
+        self.wait(lambda: self.js("return navigator.serviceWorker.getRegistration()"
+                                  ".then(r => !!r.waiting)"), "build B kept")
+        self.assertFalse(self.js("return !!self.quvB"))
+        self.driver.get(self.site.url + "LICENSE")
+        self.restart()
+        self.assertEqual(self.js("return [document.body.innerHTML.includes('<!-- B -->'), "
+                                 "!!self.quvB]"), [True, True])
         # Only the worker's copies may answer: the browser's own cache goes with the server.
         self.driver.execute_cdp_cmd("Network.clearBrowserCache", {})
         self.site.shutdown()
         self.site.server_close()
-        self.load()
+        self.driver.get(self.site.url + "LICENSE")
+        self.restart()
+        self.assertEqual(self.js("return [document.body.innerHTML.includes('<!-- B -->'), "
+                                 "!!self.quvB]"), [True, True])
         self.play(self.expected["missions"][0][0])
         self.shot("offline")
+
+    def restart(self):
+        """The game started again, with no page of the site open before: the old build's
+        worker lets go a moment after its last page has gone."""
+        self.driver.get("about:blank")
+        time.sleep(0.5)
+        self.load()
 
 
 if __name__ == "__main__":
