@@ -1,12 +1,14 @@
 // The page's first paint, written at build time from the core's description of the screen: the
 // window (title, menu bar, client area with the facade and the rooms) as markup in index.html and
-// its places and colours as rules in quv.css, so the browser draws the building before the
-// module has loaded. The page's script takes the markup over once the module is ready.
+// its places and colours as rules in the page's style sheet, which the page holds itself (no
+// request to wait for), so the browser draws the building before the module has loaded. The
+// page's script takes the markup over once the module is ready.
 //
-//   quv_first_paint PAGE STYLE OUT_PAGE OUT_STYLE
+//   quv_first_paint PAGE STYLE OUT_PAGE
 //
-// PAGE is the page with @title@ and @window@ where the caption and the window's inside go; STYLE
-// is the page's style sheet, to which the rules are added. Run under Node, on the build's files.
+// PAGE is the page with @title@, @style@ and @window@ where the caption, the style sheet and the
+// window's inside go; STYLE is the page's style sheet, to which the rules are added. Run under
+// Node, on the build's files.
 #include "game/colours.h"
 #include "game/main_window.h"
 #include "game/room.h"
@@ -127,8 +129,8 @@ bool Replace(std::string& text, std::string_view mark, const std::string& with) 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5) {
-        std::cerr << "usage: quv_first_paint PAGE STYLE OUT_PAGE OUT_STYLE\n";
+    if (argc != 4) {
+        std::cerr << "usage: quv_first_paint PAGE STYLE OUT_PAGE\n";
         return 2;
     }
     std::string page = Read(argv[1]);
@@ -137,11 +139,10 @@ int main(int argc, char* argv[]) {
     std::string rules = "\n/* The building at 1:1, written from the game's description. */\n";
     Window(markup, rules);
     if (style.empty() || !Replace(page, "@title@", Escaped(MainWindow::kCaption)) ||
-        !Replace(page, "@window@", markup)) {
+        !Replace(page, "@style@", style + rules) || !Replace(page, "@window@", markup)) {
         std::cerr << "quv_first_paint: " << argv[1] << " is not the page's template\n";
         return 1;
     }
     std::ofstream(argv[3], std::ios::binary) << page;
-    std::ofstream(argv[4], std::ios::binary) << style << rules;
     return 0;
 }
