@@ -252,8 +252,7 @@ class Phone(PageTest):
             self.turn(width, height, ratio)
             self.assert_fits(width, height, growth)
             self.shot(f"phone_{width}x{height}")
-        # The menu by taps: a tap elsewhere closes it, a tap on an item chooses it, and nothing
-        # stays lit once the finger has gone.
+        # The menu by taps: a tap elsewhere closes it, a tap on an item chooses it.
         score = self.element("SC")
         title = self.find("#window-title")
         for target, expanded in (score, "true"), (title, "false"), (score, "true"):
@@ -263,8 +262,6 @@ class Phone(PageTest):
         self.assertEqual(self.settle(), [self.expected["boxTitle"], self.expected["highScore"]])
         self.tap(self.find("#box-ok"))
         self.assertIsNone(self.settle())
-        self.assertEqual([self.colour(self.element(name)) for name in ("S", "SC")],
-                         ["rgba(0, 0, 0, 0)"] * 2)
 
 
 class Site(PageTest):
