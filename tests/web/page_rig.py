@@ -152,7 +152,6 @@ class PageTest(unittest.TestCase):
                                         {"type": kind, "touchPoints": points})
 
     def screen_at(self, dpi):
-        """The oracle's screen laid out at dpi."""
         return json.loads(subprocess.run(
             shlex.split(os.environ["QUV_ORACLE"]) + [f"dpi={dpi}"], check=True,
             capture_output=True, text=True).stdout)["screen"]
@@ -160,20 +159,14 @@ class PageTest(unittest.TestCase):
     def shown_colours(self, elements):
         """The colours each element shows in a screenshot of the viewport, one list each."""
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {})["data"]
-        return self.js("""const [shot, elements] = arguments, ratio = devicePixelRatio;
-const bytes = Uint8Array.from(atob(shot), c => c.charCodeAt(0));
-return createImageBitmap(new Blob([bytes])).then(image => {
-  const canvas = new OffscreenCanvas(image.width, image.height), g = canvas.getContext('2d');
+        return self.js("""const [shot, elements] = arguments, k = devicePixelRatio;
+return createImageBitmap(new Blob([Uint8Array.from(atob(shot), c => c.charCodeAt(0))]))
+.then(image => { const g = new OffscreenCanvas(image.width, image.height).getContext('2d');
   g.drawImage(image, 0, 0);
-  return elements.map(e => {
-    const r = e.getBoundingClientRect(), seen = new Set();
-    const data = g.getImageData(Math.round(r.left * ratio), Math.round(r.top * ratio),
-                                Math.round(r.width * ratio), Math.round(r.height * ratio)).data;
-    for (let i = 0; i < data.length; i += 4)
-      seen.add(`rgb(${data[i]}, ${data[i + 1]}, ${data[i + 2]})`);
-    return [...seen];
-  });
-})""", shot, elements)
+  return elements.map(e => { const r = e.getBoundingClientRect(), seen = new Set(), d = g
+    .getImageData(...[r.left, r.top, r.width, r.height].map(x => Math.round(x * k))).data;
+    for (let i = 0; i < d.length; i += 4) seen.add(`rgb(${d[i]}, ${d[i + 1]}, ${d[i + 2]})`);
+    return [...seen]; }); })""", shot, elements)
 
     def shot(self, name):
         self.driver.save_screenshot(os.path.join(os.environ["QUV_SHOTS"], f"{name}.png"))
