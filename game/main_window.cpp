@@ -46,4 +46,22 @@ std::string BuildingName(const GameState& state) {
     return WithSuspect(kBuildingName, state);
 }
 
+int FittingDpi(PixelSize viewport, PixelSize chrome, bool touch) {
+    const auto fits = [&](int dpi) {
+        const PixelSize client = Pixels(kClientSize, dpi);
+        // The chrome's lengths grown, a part of a pixel counting as a whole one.
+        const auto grown = [dpi](int pixels) {
+            return (pixels * dpi + kDesignDpi - 1) / kDesignDpi;
+        };
+        return client.width + grown(chrome.width) <= viewport.width &&
+               client.height + grown(chrome.height) <= viewport.height;
+    };
+    if (!touch && fits(kDesignDpi))
+        return kDesignDpi;
+    int dpi = kDesignDpi / 2;
+    while (dpi < 10 * kDesignDpi && fits(dpi + 1))
+        ++dpi;
+    return dpi;
+}
+
 } // namespace MainWindow

@@ -60,4 +60,11 @@ std::string BuildingName(const GameState& state);
 inline constexpr const char* kEndedText = "ゲームは終了しました。";
 inline constexpr const char* kRestartCaption = "新しいゲームを始める";
 
+// The resolution the window is laid out at to fit whole in a view of viewport pixels (pixels at
+// kDesignDpi), around a client area of chrome pixels more (title bar, menu bar, frame, measured at
+// kDesignDpi; they grow with the resolution). Where it fits at kDesignDpi and the screen is not
+// touched, it stays 1:1; otherwise it takes the largest whole dpi that fits, between half and ten
+// times kDesignDpi, so a phone's finger gets the largest rooms the screen has room for.
+int FittingDpi(PixelSize viewport, PixelSize chrome, bool touch);
+
 } // namespace MainWindow

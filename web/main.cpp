@@ -47,8 +47,16 @@ const char* Handed(std::string text) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* quv_screen() {
-    return Handed(ScreenDescription());
+// The screen laid out at dpi, which the dialog then opens at too.
+EMSCRIPTEN_KEEPALIVE const char* quv_screen(int dpi) {
+    TheProgram().view.SetDpi(dpi);
+    return Handed(ScreenDescription(dpi));
+}
+
+// The dpi the window fits the page's viewport at, from the sizes the page measured at 1:1.
+EMSCRIPTEN_KEEPALIVE int quv_fit(int width, int height, int chromeWidth, int chromeHeight,
+                                 int touch) {
+    return MainWindow::FittingDpi({width, height}, {chromeWidth, chromeHeight}, touch != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE int quv_choose(int command) {

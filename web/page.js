@@ -1,5 +1,6 @@
-// The page: builds the game's window from the module's description of the screen and hands every
-// input to the game, one call at a time.
+// The page: takes over the game's window, which came with the page at 1:1, lays it out as the
+// module describes it at the dpi that fits the screen, and hands every input to the game, one call
+// at a time.
 (() => {
   'use strict';
 
@@ -14,6 +15,7 @@
   let rooms = [];   // the description's rooms, by index
   let cells = [];   // their buttons, by index
   let frame = [];   // the four sides of the focus frame
+  let facade = null;
   let lastVisited = -1;
   let enabled = true;
   let menuBar = null;
@@ -151,41 +153,16 @@
     }
   }
 
+  // The window's markup came with the page, written from the same description at 1:1 (with its
+  // captions, names, colours and tab order); the script takes it over as it is.
   function build(screen) {
-    document.title = screen.caption;
-    document.getElementById('window-title').textContent = screen.caption;
     win.setAttribute('aria-label', screen.caption);
-    client.setAttribute('aria-label', screen.building);
-    place(client, [0, 0, ...screen.client]);
-    client.style.backgroundColor = screen.background;
+    const control = name => client.querySelector(`[data-control="${name}"]`);
+    facade = control(screen.facade.control);
+    frame = [...client.querySelectorAll('.frame')];
 
-    const facade = document.createElement('div');
-    facade.className = 'facade';
-    facade.setAttribute('role', 'img');
-    facade.setAttribute('aria-label', screen.facade.name);
-    facade.dataset.control = screen.facade.control;
-    facade.style.backgroundColor = screen.facade.colour;
-    place(facade, screen.facade.place);
-    client.append(facade);
-
-    frame = Array.from({length: 4}, () => {
-      const side = document.createElement('div');
-      side.className = 'frame';
-      side.style.backgroundColor = screen.frameColour;
-      side.hidden = true;
-      client.append(side);
-      return side;
-    });
-
-    // In tab order; the room number is only in the name, never shown.
     for (const room of screen.rooms) {
-      const cell = document.createElement('button');
-      cell.type = 'button';
-      cell.className = 'cell';
-      cell.setAttribute('aria-label', room.name);
-      cell.dataset.control = room.control;
-      cell.style.backgroundColor = screen.cellColour;
-      place(cell, room.place);
+      const cell = control(room.control);
       const index = room.index;
       cell.addEventListener('click', () => visit(index));
       cell.addEventListener('mousedown', () => roomInput(false));
@@ -196,15 +173,17 @@
           other.tabIndex = other === cell ? 0 : -1;
       });
       cell.tabIndex = room === screen.rooms[0] ? 0 : -1;
-      client.append(cell);
-      rooms[index] = room;
       cells[index] = cell;
     }
+    lay(screen);
     client.addEventListener('focusin', showFrame);
     client.addEventListener('focusout', showFrame);
 
     const firstRoom = () => cells[screen.rooms[0].index];
-    menuBar = new QuvMenuBar(document.getElementById('menu-bar'), screen.menu,
+    // The menu bar builds the same items again, with their keys and taps.
+    const bar = document.getElementById('menu-bar');
+    bar.replaceChildren();
+    menuBar = new QuvMenuBar(bar, screen.menu,
                              command => act('quv_choose', command),
                              () => (lastVisited >= 0 ? cells[lastVisited] : firstRoom()),
                              pressed);
@@ -222,6 +201,18 @@
     document.getElementById('again').textContent = screen.ended.restart;
   }
 
+  // Every place of the window at the description's dpi, and its fonts and chrome to match.
+  function lay(screen) {
+    document.documentElement.style.setProperty('--scale', screen.scale);
+    place(client, [0, 0, ...screen.client]);
+    place(facade, screen.facade.place);
+    for (const room of screen.rooms) {
+      place(cells[room.index], room.place);
+      rooms[room.index] = room;
+    }
+    showFrame();
+  }
+
   // The program has ended: its window goes, nothing of it answers any more, and the page offers a
   // fresh program (no mission, no high score).
   function end() {
@@ -234,13 +225,18 @@
   document.getElementById('again').addEventListener('click', () => location.reload());
 
   createQuv({page}).then(module => {
-    build(JSON.parse(module.UTF8ToString(module._quv_screen())));
+    const screen = dpi => JSON.parse(module.UTF8ToString(module._quv_screen(dpi)));
+    // Built at the first fit, laid out again at every other.
+    const fit = new QuvFit(win, client, module._quv_fit,
+                           dpi => (menuBar ? lay : build)(screen(dpi)));
+    fit.fit();
     quv = module;
-    win.hidden = false;
+    win.inert = false;
     win.dataset.ready = '';
     performance.mark('quv-ready');
-    // After one visit the game plays with the network gone, and installs as an app.
+    // After one visit the game plays with the network gone, and installs as an app. Every start
+    // looks for a new build, which is fetched in the background and taken at the next start.
     if ('serviceWorker' in navigator)
-      navigator.serviceWorker.register('sw.js');
+      navigator.serviceWorker.register('sw.js').then(kept => kept.update()).catch(() => {});
   });
 })();

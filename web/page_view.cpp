@@ -44,5 +44,5 @@ void PageView::ShowContinueDialog() {
     // The player's font decides how large the dialog must be, so it is measured as it opens.
     std::array<int, 4> sizes{};
     PageMeasureDialog(sizes.data());
-    PageShowDialog(ContinueDialogLayout(sizes[0], sizes[1], sizes[2], sizes[3]).c_str());
+    PageShowDialog(ContinueDialogLayout(sizes[0], sizes[1], sizes[2], sizes[3], dpi_).c_str());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/game_view.h"
+#include "game/twips.h"
 
 // Each operation is one call of the page's script; none of them waits.
 class PageView final : public GameView {
@@ -11,4 +12,10 @@ public:
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
     void FocusRoom(int cell) override;
+
+    // The page lays its window out at dpi; the dialog opens at the same.
+    void SetDpi(int dpi) { dpi_ = dpi; }
+
+private:
+    int dpi_ = kDesignDpi;
 };

@@ -15,20 +15,21 @@
 namespace {
 
 // CSS pixels are 1/96 inch at 100 % zoom; the browser scales them for zoom and for the screen.
+// The window is laid out at a higher dpi where the page grows it to fit a phone.
 constexpr int kCssDpi = kDesignDpi;
 
 std::string Field(const char* name, const std::string& json) {
     return Quoted(name) + ":" + json;
 }
 
-std::string RoomJson(const Room& room) {
-    const PixelRect place = Pixels(room.Place(), kCssDpi);
+std::string RoomJson(const Room& room, int dpi) {
+    const PixelRect place = Pixels(room.Place(), dpi);
     std::string neighbours;
     for (const Arrow arrow : {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down})
         neighbours +=
             (neighbours.empty() ? "" : ",") + std::to_string(room.Neighbour(arrow).Index());
     std::string frame;
-    for (const PixelRect& side : FocusFrame::Sides(place, kCssDpi))
+    for (const PixelRect& side : FocusFrame::Sides(place, dpi))
         frame += (frame.empty() ? "" : ",") + Json(side);
     return "{" + Field("index", std::to_string(room.Index())) + "," +
            Field("control", Quoted(std::string(MainWindow::kCellControl) + "_" +
@@ -40,7 +41,7 @@ std::string RoomJson(const Room& room) {
            Field("frame", "[" + frame + "]") + "}";
 }
 
-std::string RoomsJson() {
+std::string RoomsJson(int dpi) {
     std::vector<Room> rooms;
     for (int index = 0; index < Room::kCount; ++index)
         rooms.push_back(Room::AtIndex(index));
@@ -48,7 +49,7 @@ std::string RoomsJson() {
               [](const Room& a, const Room& b) { return a.TabPosition() < b.TabPosition(); });
     std::string json;
     for (const Room& room : rooms)
-        json += (json.empty() ? "" : ",") + RoomJson(room);
+        json += (json.empty() ? "" : ",") + RoomJson(room, dpi);
     return "[" + json + "]";
 }
 
@@ -77,20 +78,22 @@ std::string ControlJson(const ContinueDialog::Control& control) {
 
 } // namespace
 
-std::string ScreenDescription() {
-    const PixelSize client = Pixels(MainWindow::kClientSize, kCssDpi);
+std::string ScreenDescription(int dpi) {
+    const PixelSize client = Pixels(MainWindow::kClientSize, dpi);
     return "{" + Field("caption", Quoted(MainWindow::kCaption)) + "," +
+           Field("dpi", std::to_string(dpi)) + "," +
+           Field("scale", std::to_string(static_cast<double>(dpi) / kCssDpi)) + "," +
            Field("client",
                  "[" + std::to_string(client.width) + "," + std::to_string(client.height) + "]") +
            "," + Field("building", Quoted(MainWindow::kBuildingName)) + "," +
            Field("background", Quoted(CssColour(Colours::kBackground))) + "," +
            Field("facade", "{" + Field("control", Quoted(MainWindow::kFacadeControl)) + "," +
                                Field("name", Quoted(MainWindow::kFacadeName)) + "," +
-                               Field("place", Json(Pixels(MainWindow::kFacade, kCssDpi))) + "," +
+                               Field("place", Json(Pixels(MainWindow::kFacade, dpi))) + "," +
                                Field("colour", Quoted(CssColour(Colours::kFacade))) + "}") +
            "," + Field("cellColour", Quoted(CssColour(Colours::kCellIdle))) + "," +
            Field("frameColour", Quoted(CssColour(Colours::kFocusFrame))) + "," +
-           Field("rooms", RoomsJson()) + "," + Field("menu", MenuJson()) + "," +
+           Field("rooms", RoomsJson(dpi)) + "," + Field("menu", MenuJson()) + "," +
            Field("dialog", "{" + Field("caption", Quoted(ContinueDialog::kCaption)) + "," +
                                Field("question", ControlJson(ContinueDialog::kQuestion)) + "," +
                                Field("yes", ControlJson(ContinueDialog::kYes)) + "," +
@@ -102,15 +105,14 @@ std::string ScreenDescription() {
 }
 
 std::string ContinueDialogLayout(int questionWidth, int questionHeight, int buttonWidth,
-                                 int buttonHeight) {
+                                 int buttonHeight, int dpi) {
     using namespace ContinueDialog;
-    const double growth =
-        Growth({questionWidth, questionHeight}, {buttonWidth, buttonHeight}, kCssDpi);
-    const PixelSize client = ClientSize(kCssDpi, growth);
+    const double growth = Growth({questionWidth, questionHeight}, {buttonWidth, buttonHeight}, dpi);
+    const PixelSize client = ClientSize(dpi, growth);
     return "{" +
            Field("client",
                  "[" + std::to_string(client.width) + "," + std::to_string(client.height) + "]") +
-           "," + Field("question", Json(QuestionPlace(questionWidth, kCssDpi, growth))) + "," +
-           Field("yes", Json(Place(kYes, kCssDpi, growth))) + "," +
-           Field("no", Json(Place(kNo, kCssDpi, growth))) + "}";
+           "," + Field("question", Json(QuestionPlace(questionWidth, dpi, growth))) + "," +
+           Field("yes", Json(Place(kYes, dpi, growth))) + "," +
+           Field("no", Json(Place(kNo, dpi, growth))) + "}";
 }

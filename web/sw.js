@@ -1,32 +1,37 @@
-// The service worker: after one visit the game plays with the network gone. Every file of the site
-// is kept at installation; online, the server's answer is taken (and kept), so a new build shows at
-// once; offline, the kept copy answers.
+// The service worker: after one visit the game plays with the network gone. The site's files are
+// kept as one set, named by the build's content and installed whole; a new build is fetched whole
+// in the background while the old one plays on, and it takes over, in one step, at the next start
+// with no page of the old build open. Files of two builds are never mixed, and nothing fetched
+// later changes a set.
 'use strict';
 
-const CACHE = 'quv';
-const SITE = [
-  './', 'quv.css', 'quv.js', 'quv.wasm', 'manifest.json', 'LICENSE',
-  'quv-32.png', 'quv-48.png', 'quv-64.png', 'quv-128.png', 'quv-192.png', 'quv-512.png',
-];
+// Written at build time: a hash of the site's files, and the files.
+const CACHE = 'quv-@version@';
+const SITE = [@files@];
 
 self.addEventListener('install', event => {
-  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(SITE))
-                    .then(() => self.skipWaiting()));
+  // Past the browser's own cache, so that every file is of this build; all of them or none.
+  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(
+      SITE.map(file => new Request(file, {cache: 'reload'})))));
 });
 
-self.addEventListener('activate', event => event.waitUntil(self.clients.claim()));
+self.addEventListener('activate', event => {
+  event.waitUntil(caches.keys()
+      .then(keys => Promise.all(keys.filter(key => key !== CACHE).map(key => caches.delete(key))))
+      .then(() => self.clients.claim()));
+});
 
 self.addEventListener('fetch', event => {
   const request = event.request;
-  if (request.method !== 'GET' || new URL(request.url).origin !== location.origin)
+  const url = new URL(request.url);
+  if (request.method !== 'GET' || url.origin !== location.origin)
     return;
-  // The page itself is kept under './', however it was asked for.
-  const key = request.mode === 'navigate' ? new URL('./', location).href : request;
-  event.respondWith(fetch(request).then(response => {
-    if (response.ok) {
-      const copy = response.clone();
-      caches.open(CACHE).then(cache => cache.put(key, copy));
-    }
-    return response;
-  }, () => caches.match(key, {ignoreSearch: true}).then(kept => kept || Response.error())));
+  // The page is the scope's root, however it was asked for; any other file opened as a page is
+  // just that file.
+  const root = new URL('./', location);
+  const page = request.mode === 'navigate' &&
+               (url.pathname === root.pathname || url.pathname === root.pathname + 'index.html');
+  event.respondWith(caches.open(CACHE)
+      .then(cache => cache.match(page ? root.href : request, {ignoreSearch: true}))
+      .then(kept => kept || fetch(request)));
 });

@@ -210,6 +210,27 @@ INSTANTIATE_TEST_SUITE_P(
                       PixelRow{375, 96, 1.2, 30}, PixelRow{0, 144, 2.0, 0}));
 
 // Whatever the font asks for, the grown dialog gives it: never a pixel short, at any resolution.
+struct FitRow {
+    PixelSize viewport;
+    bool touch;
+    int dpi;
+};
+
+class FittingDpiTest : public ::testing::TestWithParam<FitRow> {};
+
+// Around a client area with 2 × 40 pixels of chrome at 96 dpi.
+TEST_P(FittingDpiTest, OneToOneOnADesktopWhereItFitsElseTheLargestThatFits) {
+    EXPECT_EQ(MainWindow::FittingDpi(GetParam().viewport, {2, 40}, GetParam().touch),
+              GetParam().dpi);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DesktopsPhonesAndSmallViews, FittingDpiTest,
+    ::testing::Values(FitRow{{800, 600}, false, 96}, FitRow{{800, 600}, true, 156}, // 535 + 65
+                      FitRow{{360, 640}, true, 109},   // 355 + 3 wide; at 110, 359 + 3
+                      FitRow{{300, 300}, false, 78},   // 267 + 33 high
+                      FitRow{{100, 100}, false, 48})); // no smaller than half
+
 TEST(ContinueDialogTest, TheGrownDialogFitsEveryCaptionItWasGrownFor) {
     for (int dpi : {96, 120, 144, 192}) {
         for (int need = 1; need <= 600; need += 7) {

@@ -3,7 +3,8 @@
 // the page's instant, the real random source draws the page's hiding places.
 //
 //   quv_web_oracle PLAN...   One mission per PLAN, answered YES between them. "quick" catches
-//   every suspect at once; "varied" catches the 2nd after a miss and lets the 3rd escape.
+//   every suspect at once; "varied" catches the 2nd after a miss and lets the 3rd escape. With
+//   dpi=N first, the screen is laid out at N dpi, as the page lays it out to fit a phone.
 #include "game/clock_random_source.h"
 #include "game/continue_dialog.h"
 #include "game/focus_frame.h"
@@ -107,13 +108,13 @@ std::string Mission(Screen& s, Game& game, bool varied) {
     return "[" + steps + "]";
 }
 
-std::string ScreenJson() {
+std::string ScreenJson(int dpi) {
     std::string rooms, menu;
     for (int index = 0; index < Room::kCount; ++index) {
         const Room room = Room::AtIndex(index);
-        const PixelRect place = Pixels(room.Place(), kDesignDpi);
+        const PixelRect place = Pixels(room.Place(), dpi);
         std::string frame;
-        for (const PixelRect& side : FocusFrame::Sides(place, kDesignDpi))
+        for (const PixelRect& side : FocusFrame::Sides(place, dpi))
             frame += (frame.empty() ? "" : ",") + Json(side);
         rooms += (index ? ",{\"name\":" : "{\"name\":") + Q(room.AccessibleName()) +
                  ",\"column\":" + std::to_string(room.Column()) +
@@ -129,11 +130,11 @@ std::string ScreenJson() {
         for (const MainWindow::MenuItem& child : item.submenu)
             entry(child.caption, item.control);
     }
-    const PixelSize client = Pixels(MainWindow::kClientSize, kDesignDpi);
+    const PixelSize client = Pixels(MainWindow::kClientSize, dpi);
     return "{\"caption\":" + Q(MainWindow::kCaption) + ",\"client\":[" +
            std::to_string(client.width) + "," + std::to_string(client.height) +
            "],\"building\":" + Q(MainWindow::kBuildingName) +
-           ",\"facade\":" + Json(Pixels(MainWindow::kFacade, kDesignDpi)) +
+           ",\"facade\":" + Json(Pixels(MainWindow::kFacade, dpi)) +
            ",\"facadeName\":" + Q(MainWindow::kFacadeName) +
            ",\"facadeColour\":" + Css(Colours::kFacade) +
            ",\"cellColour\":" + Css(Colours::kCellIdle) +
@@ -154,12 +155,16 @@ int main(int argc, char* argv[]) {
     freshGame.InitializeGame();
 
     std::string missions;
-    for (int i = 1; i < argc; ++i)
-        missions += (i == 1 ? "" : ",") + Mission(screen, game, std::string(argv[i]) == "varied");
+    int first = 1, dpi = kDesignDpi;
+    if (argc > 1 && std::string(argv[1]).starts_with("dpi="))
+        dpi = std::stoi(argv[first++] + 4);
+    for (int i = first; i < argc; ++i)
+        missions +=
+            (i == first ? "" : ",") + Mission(screen, game, std::string(argv[i]) == "varied");
     game.Choose(MenuCommand::HighScore);
     freshGame.Choose(MenuCommand::HighScore);
     std::printf("{\"screen\":%s,\"missions\":[%s],\"highScore\":%s,\"freshHighScore\":%s,"
                 "\"boxTitle\":%s}\n",
-                ScreenJson().c_str(), missions.c_str(), screen.last.c_str(), fresh.last.c_str(),
+                ScreenJson(dpi).c_str(), missions.c_str(), screen.last.c_str(), fresh.last.c_str(),
                 Q(MessageBoxService::kTitle).c_str());
 }

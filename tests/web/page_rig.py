@@ -33,16 +33,22 @@ return {box: open(b) ? [b.querySelector('#box-title').textContent,
 
 
 class Site(http.server.ThreadingHTTPServer):
-    """The static site as python3 -m http.server serves it."""
+    """The static site as python3 -m http.server serves it, from root (a new build is a new root),
+    each answer to be checked again before it is used, as a static host's expires."""
 
     def __init__(self):
         class Handler(http.server.SimpleHTTPRequestHandler):
             def __init__(self, *args, **kwargs):
-                super().__init__(*args, directory=os.environ["QUV_SITE"], **kwargs)
+                super().__init__(*args, directory=args[2].root, **kwargs)
+
+            def end_headers(self):
+                self.send_header("Cache-Control", "no-cache")
+                super().end_headers()
 
             def log_message(self, *args):
                 pass
 
+        self.root = os.environ["QUV_SITE"]
         super().__init__(("127.0.0.1", 0), Handler)
         self.url = f"http://127.0.0.1:{self.server_port}/"
         threading.Thread(target=self.serve_forever, daemon=True).start()
@@ -150,6 +156,31 @@ class PageTest(unittest.TestCase):
 
     def ok(self):
         self.find("#box-ok").click()
+
+    def tap(self, element):
+        """A finger's tap on the middle of the element."""
+        x, y = self.js("const r = arguments[0].getBoundingClientRect();"
+                       "return [r.left + r.width / 2, r.top + r.height / 2]", element)
+        for kind, points in ("touchStart", [{"x": x, "y": y}]), ("touchEnd", []):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
+    def screen_at(self, dpi):
+        return json.loads(subprocess.run(
+            shlex.split(os.environ["QUV_ORACLE"]) + [f"dpi={dpi}"], check=True,
+            capture_output=True, text=True).stdout)["screen"]
+
+    def shown_colours(self, elements):
+        """The colours each element shows in a screenshot of the viewport, one list each."""
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {})["data"]
+        return self.js("""const [shot, elements] = arguments, k = devicePixelRatio;
+return createImageBitmap(new Blob([Uint8Array.from(atob(shot), c => c.charCodeAt(0))]))
+.then(image => { const g = new OffscreenCanvas(image.width, image.height).getContext('2d');
+  g.drawImage(image, 0, 0);
+  return elements.map(e => { const r = e.getBoundingClientRect(), seen = new Set(), d = g
+    .getImageData(...[r.left, r.top, r.width, r.height].map(x => Math.round(x * k))).data;
+    for (let i = 0; i < d.length; i += 4) seen.add(`rgb(${d[i]}, ${d[i + 1]}, ${d[i + 2]})`);
+    return [...seen]; }); })""", shot, elements)
 
     def shot(self, name):
         self.driver.save_screenshot(os.path.join(os.environ["QUV_SHOTS"], f"{name}.png"))

@@ -1,5 +1,8 @@
 """The page in a real headless Chromium: the skin over the core and its wiring. The rules are the
 core suite's; every expected place, text and colour here comes from the core (the oracle)."""
+import pathlib
+import shutil
+import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -204,11 +207,87 @@ class KeyboardMission(PageTest):
         self.assertEqual(self.js(FRAME), [None] * 4)
 
 
+class Phone(PageTest):
+    PLANS = ("quick", "varied")
+    # Phones and a tablet, and how much the 315-px 1:1 window grows at least (turned, it shrinks).
+    SCREENS = [(360, 640, 3, 1.1), (640, 360, 3, 0.9), (390, 844, 3, 1.1), (768, 1024, 2, 2.0)]
+
+    def turn(self, width, height, ratio):
+        """Turns the screen and waits until the page has heard of it."""
+        self.js("window.turned = innerWidth === arguments[0] && innerHeight === arguments[1];"
+                "addEventListener('resize', () => { turned = true; })", width, height)
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": True})
+        self.wait(lambda: self.js("return window.turned"), "the turn")
+
+    def assert_fits(self, width, height, growth):
+        """The window whole on the screen, grown by at least growth, laid out at its dpi."""
+        box = self.wait(lambda: self.js(
+            "const [w, h] = arguments, e = document.scrollingElement, r = document.getElementById("
+            "'window').getBoundingClientRect(); return r.left >= 0 && r.top >= 0 && r.right <= w "
+            "&& r.bottom <= h && e.scrollWidth <= w && e.scrollHeight <= h && r", width, height),
+            "the window whole")
+        self.assertGreaterEqual(box["width"], growth * 315)
+        screen = self.screen_at(self.find("#window").get_attribute("data-dpi"))
+        cells = [self.cell(index) for index in range(25)]
+        self.assertEqual([self.js(PLACE, cell) for cell in cells],
+                         [room["place"] for room in screen["rooms"]])
+        # Laid out larger, not stretched: each room shows its one colour to its edges.
+        self.assertEqual(self.shown_colours(cells), [[self.colour(cell)] for cell in cells])
+
+    def test_whole_missions_by_taps_upright_and_turned(self):
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                    {"enabled": True, "maxTouchPoints": 5})
+        self.turn(*self.SCREENS[0][:3])
+        self.load()
+        # A whole mission upright, then one turned; the tablet and the tall phone only show.
+        for (width, height, ratio, growth), mission in zip(self.SCREENS,
+                                                           self.expected["missions"] + [[]] * 2):
+            self.turn(width, height, ratio)
+            self.assert_fits(width, height, growth)
+            self.shot(f"phone_{width}x{height}")
+            for step in mission:
+                room = self.cell(step["room"]) if step["room"] >= 0 else self.element("S")
+                self.play(step, lambda: self.tap(room), lambda: self.tap(self.find("#box-ok")))
+            if mission:  # The dialog waits: taps on the window do nothing; YES answers a tap.
+                for target in self.cell(0), self.element("S"), self.find("#yes"):
+                    self.tap(target)
+                self.assertEqual((self.settle(), self.state()["window"]["dialog"]), (None, False))
+        # The menu by taps: a tap elsewhere closes it, a tap on an item chooses it.
+        score, title = self.element("SC"), self.find("#window-title")
+        for target, expanded in (score, "true"), (title, "false"), (score, "true"):
+            self.tap(target)
+            self.assertEqual(score.get_attribute("aria-expanded"), expanded)
+        self.tap(self.element("HSC"))
+        self.assertEqual(self.settle(), [self.expected["boxTitle"], self.expected["highScore"]])
+        self.tap(self.find("#box-ok"))
+        self.assertIsNone(self.settle())
+
+
 class Site(PageTest):
     PLANS = ("quick",)
 
+    def test_a_the_building_shows_before_the_module_runs(self):
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*/quv.js"]})
+        self.driver.get(self.site.url)
+        cells = [self.cell(index) for index in range(25)]
+        self.assertEqual([[self.js(PLACE, cell), self.colour(cell)] for cell in cells],
+                         [[room["place"], self.screen["cellColour"]]
+                          for room in self.screen["rooms"]])
+        self.assertEqual((self.find("#window").get_attribute("inert"), self.element("S").text),
+                         ("true", "スタート"))
+        self.shot("first_paint")
+        # The module comes late: the page takes over the window it drew.
+        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
+        self.js("document.head.append(Object.assign(document.createElement('script'), "
+                "{src: 'quv.js'}))")
+        self.wait(lambda: self.js("return 'ready' in document.getElementById('window').dataset"),
+                  "the module")
+        self.play(self.expected["missions"][0][0])
+
     # The first visit of a fresh profile: the worker must keep the whole site by itself.
-    def test_installable_and_plays_offline_after_one_visit(self):
+    def test_installable_and_plays_offline_after_one_visit_an_update_and_any_file(self):
         self.load()
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": 800, "height": 600, "deviceScaleFactor": 2, "mobile": False})
@@ -216,14 +295,38 @@ class Site(PageTest):
         self.js("return navigator.serviceWorker.ready.then(() => true)")
         self.wait(lambda: self.js("return !!navigator.serviceWorker.controller"), "the worker")
         errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
-        self.assertEqual(errors["installabilityErrors"], [])
-        # Only the worker's copies may answer: the browser's own cache goes with the server.
-        self.driver.execute_cdp_cmd("Network.clearBrowserCache", {})
-        self.site.shutdown()
-        self.site.server_close()
-        self.load()
+        manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
+        self.assertEqual((errors["installabilityErrors"], manifest["errors"]), ([], []))
+        # A new build, B, on the server: the next start takes it, whole, once it is fetched.
+        build_b = pathlib.Path(self.profile, "B")
+        shutil.copytree(self.site.root, build_b)
+        for name, old, new in (("index.html", "</body>", "<!-- B --></body>"),
+                               ("quv.js", "", "self.quvB = true;\n"),
+                               ("sw.js", "const CACHE = 'quv-", "const CACHE = 'quv-B")):
+            file = build_b / name
+            file.write_text(file.read_text("utf-8").replace(old, new, 1), "utf-8")
+        self.site.root = str(build_b)
+        self.restart()
+        self.wait(lambda: self.js("return navigator.serviceWorker.getRegistration()"
+                                  ".then(r => !!r.waiting)"), "build B kept")
+        self.assertFalse(self.js("return !!self.quvB"))
+        for when in "online", "offline":
+            self.driver.get(self.site.url + "LICENSE")
+            self.restart()
+            self.assertEqual(self.js("return [document.body.innerHTML.includes('<!-- B -->'), "
+                                     "!!self.quvB]"), [True, True], when)
+            # Then only the worker's copies may answer: the browser's cache goes with the server.
+            self.driver.execute_cdp_cmd("Network.clearBrowserCache", {})
+            self.site.shutdown()
+            self.site.server_close()
         self.play(self.expected["missions"][0][0])
         self.shot("offline")
+
+    def restart(self):
+        """Starts again with no page of the site open: the old worker lets go a moment after."""
+        self.driver.get("about:blank")
+        time.sleep(0.5)
+        self.load()
 
 
 if __name__ == "__main__":
