@@ -52,7 +52,7 @@ std::string Rule(const std::string& selector, const PixelRect& place, Colour col
 }
 
 // As the menu bar's script builds an item, so that taking it over changes nothing on the screen.
-std::string MenuItem(const MainWindow::MenuItem& item, bool first, bool opens) {
+template <typename Item> std::string MenuItem(const Item& item, bool first, bool opens) {
     std::string entry = "<span role=\"menuitem\" tabindex=\"" + std::string(first ? "0" : "-1") +
                         "\" data-control=\"" + Escaped(item.control) + "\"";
     if (opens)
@@ -62,14 +62,10 @@ std::string MenuItem(const MainWindow::MenuItem& item, bool first, bool opens) {
 
 std::string MenuBar() {
     std::string bar;
-    const auto menu = MainWindow::Menu();
-    for (const MainWindow::MenuItem& top : menu) {
-        if (*top.parent)
-            continue;
+    for (const MainWindow::MenuBarItem& top : MainWindow::MenuBar()) {
         std::string submenu;
-        for (const MainWindow::MenuItem& child : menu)
-            if (std::string_view(child.parent) == top.control)
-                submenu += MenuItem(child, false, false) + "</li>";
+        for (const MainWindow::MenuItem& child : top.submenu)
+            submenu += MenuItem(child, false, false) + "</li>";
         bar += MenuItem(top, bar.empty(), !submenu.empty());
         if (!submenu.empty())
             bar += "<ul role=\"menu\" aria-label=\"" + Escaped(top.caption) + "\" hidden>" +

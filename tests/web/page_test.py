@@ -264,10 +264,10 @@ class Phone(PageTest):
         self.assertIsNone(self.settle())
 
 
-class Site(PageTest):
+class FirstPaint(PageTest):
     PLANS = ("quick",)
 
-    def test_a_the_building_shows_before_the_module_runs(self):
+    def test_the_building_shows_before_the_module_runs(self):
         self.driver.execute_cdp_cmd("Network.enable", {})
         self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*/quv.js"]})
         self.driver.get(self.site.url)
@@ -285,6 +285,10 @@ class Site(PageTest):
         self.wait(lambda: self.js("return 'ready' in document.getElementById('window').dataset"),
                   "the module")
         self.play(self.expected["missions"][0][0])
+
+
+class Site(PageTest):
+    PLANS = ("quick",)
 
     # The first visit of a fresh profile: the worker must keep the whole site by itself.
     def test_installable_and_plays_offline_after_one_visit_an_update_and_any_file(self):
