@@ -1,6 +1,7 @@
 // The program's entry: the command line, the main window and the message loop.
 #include "game/clock_random_source.h"
 #include "game/command_line.h"
+#include "win32/command_line_words.h"
 #include "win32/program.h"
 #include "win32/wide_text.h"
 

@@ -3,6 +3,7 @@
 // loads before a screen reader asks, and writes to a console.
 #include "game/main_window.h"
 #include "game/message_catalogue.h"
+#include "win32/command_line_words.h"
 #include "win32/room_provider.h"
 #include "window_rig.h"
 

@@ -249,7 +249,7 @@ TEST_P(MonitorDpiTest, TheBuildingTheFrameAndTheDialogGrowWithTheMonitorsDpi) {
 
     // The system's font grows with the monitor's DPI too: the dialog grows no more than that.
     rig.PlayPerfectMission();
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     ASSERT_NE(dialog, nullptr);
     const auto expectDialog = [&](SIZE size, RECT yes, RECT no) {
         const RECT box = ClientRectOf(dialog->Handle());
@@ -372,7 +372,7 @@ TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWi
     for (const SeenBox& box : rig.watcher.boxes)
         EXPECT_EQ(box.owner, rig.Main()) << box.text;
 
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsWindowVisible(dialog->Handle()));
     EXPECT_EQ(GetWindow(dialog->Handle(), GW_OWNER), rig.Main());
@@ -386,7 +386,7 @@ TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWi
 TEST(Form1Test, ScoreItemsShowTheScoresInBoxesOfTheGameAndQuitEndsTheProgram) {
     Win32Rig rig;
     rig.PlayPerfectMission();
-    SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
+    SendMessageW(rig.window.OpenDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
     rig.watcher.boxes.clear();
     SetForegroundWindow(rig.Elsewhere());
@@ -408,7 +408,7 @@ TEST(Form1Test, ClosingTheWindowEndsTheProgramUnlessTheDialogWaits) {
     EXPECT_FALSE(rig.Ended());
     EXPECT_TRUE(IsWindow(rig.Main()));
 
-    SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
+    SendMessageW(rig.window.OpenDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
     // The taskbar's Close window.
     PostMessageW(rig.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -426,7 +426,7 @@ class DisabledWindowTest : public ::testing::TestWithParam<TurnTo> {};
 TEST_P(DisabledWindowTest, WhoeverTurnsToTheMainWindowGetsTheDialog) {
     Win32Rig rig;
     rig.PlayPerfectMission();
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     ASSERT_NE(dialog, nullptr);
     rig.watcher.boxes.clear();
     SetForegroundWindow(rig.Elsewhere());
@@ -435,7 +435,7 @@ TEST_P(DisabledWindowTest, WhoeverTurnsToTheMainWindowGetsTheDialog) {
     GetParam().act(rig);
     EXPECT_EQ(GetActiveWindow(), dialog->Handle());
     EXPECT_EQ(GetFocus(), dialog->Item(ContinueDialog::kYes));
-    EXPECT_EQ(rig.window.ContinueDialog(), dialog);
+    EXPECT_EQ(rig.window.OpenDialog(), dialog);
     EXPECT_TRUE(rig.watcher.boxes.empty());
     EXPECT_FALSE(rig.Ended());
 }
