@@ -239,6 +239,10 @@ HRESULT RoomAccessible::accHitTest(long left, long top, VARIANT* child) {
 HRESULT RoomAccessible::accDoDefaultAction(VARIANT child) {
     if (const HRESULT checked = Check(child); FAILED(checked))
         return checked;
+    // Unavailable (under a box, behind the dialog), the room has no action to perform, and says
+    // so rather than answer a press that does nothing.
+    if (!IsWindowEnabled(m_cell))
+        return DISP_E_MEMBERNOTFOUND;
     // Posted, as a button's own press is: the visit and its boxes must not run inside the
     // screen reader's call. Whether the press may act then is for the cell to decide.
     return PostMessageW(m_cell, BM_CLICK, 0, 0) ? S_OK : E_FAIL;

@@ -119,11 +119,18 @@ SIZE ScaledSize(HWND window, int dpi) {
     return size;
 }
 
-// The system's message to a window now on a monitor of dpi, suggesting the screen's top left
-// corner, where a window as large as the largest here still fits.
+// The system's message to a window now on a monitor of dpi, suggesting a place near the screen's
+// top left corner, where a window as large as the largest here still fits; the window takes
+// that place.
 void MoveToMonitor(HWND window, int dpi, SIZE size) {
-    RECT suggested{0, 0, size.cx, size.cy};
+    RECT suggested{dpi / 4, dpi / 8, dpi / 4 + size.cx, dpi / 8 + size.cy};
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    // Its client area then has its exact size at dpi, which gives the height of the whole (Wine's
+    // menu bar keeps its height at any dpi).
+    RECT taken;
+    GetWindowRect(window, &taken);
+    EXPECT_EQ(taken.left, suggested.left);
+    EXPECT_EQ(taken.top, suggested.top);
 }
 
 std::wstring MenuText(HMENU menu, int position) {
@@ -386,6 +393,7 @@ TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWi
 TEST(Form1Test, ScoreItemsShowTheScoresInBoxesOfTheGameAndQuitEndsTheProgram) {
     Win32Rig rig;
     rig.PlayPerfectMission();
+    ASSERT_NE(rig.window.OpenDialog(), nullptr);
     SendMessageW(rig.window.OpenDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
     rig.watcher.boxes.clear();
@@ -408,6 +416,7 @@ TEST(Form1Test, ClosingTheWindowEndsTheProgramUnlessTheDialogWaits) {
     EXPECT_FALSE(rig.Ended());
     EXPECT_TRUE(IsWindow(rig.Main()));
 
+    ASSERT_NE(rig.window.OpenDialog(), nullptr);
     SendMessageW(rig.window.OpenDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
     // The taskbar's Close window.
@@ -585,8 +594,9 @@ TEST(Form1Test, TheBuildingDescribesTheSuspectSoughtToAScreenReader) {
     EXPECT_EQ(g_descriptionChanges, 1 + 5 + 1); // the start, each next suspect, the end
 }
 
-// While a box of a catch is open, a screen reader's press on the room and its action on every
-// menu item still reach the window; none acts, so the catch is paid once.
+// While a box of a catch is open, a screen reader's press on the room (refused, as a control's
+// that has no action now), its action on every menu item and closing the window still reach the
+// window; none acts, so the catch is paid once.
 TEST(Form1Test, NothingThatReachesTheWindowDuringABoxActs) {
     Win32Rig rig;
     rig.random.fallback = ScriptedRandom::Middle(1);
@@ -595,19 +605,22 @@ TEST(Form1Test, NothingThatReachesTheWindowDuringABoxActs) {
     bool unavailable = false;
     Colour idle = 0;
     bool reached = false;
+    HRESULT pressed = S_OK;
     rig.watcher.onBox = [&](const SeenBox&) {
         if (std::exchange(reached, true))
             return;
         unavailable = Unavailable(rig.CellOfRoom(11));
         idle = rig.CellColour(12); // unavailable, it looks the same
         // Handed out by the box's own loop, before its OK.
-        rig.PressRoom(11);
+        pressed = Accessible(rig.CellOfRoom(11)).object->accDoDefaultAction(Self());
         for (MenuCommand command : {MenuCommand::Start, MenuCommand::Quit,
                                     MenuCommand::CurrentScore, MenuCommand::HighScore})
             rig.PostCommand(command);
+        PostMessageW(rig.Main(), WM_CLOSE, 0, 0);
     };
     rig.ClickRoom(11);
     EXPECT_TRUE(unavailable);
+    EXPECT_EQ(pressed, DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(idle, kBlue);
     EXPECT_EQ(rig.Texts(),
               (std::vector<std::string>{Text(MessageKey::msgFound), Text(MessageKey::msgPaid, {6}),
