@@ -568,8 +568,9 @@ void CALLBACK CountChange(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD, 
 }
 } // namespace
 
-// What the background's colour tells a sighted player, a screen reader reads as the building's
-// description, from the one object it holds, and hears of each change.
+// What the background's colour tells a sighted player, a screen reader reads in the building's
+// name and description, from the one object it holds, and hears of each change before the box
+// that comes with it.
 TEST(Form1Test, TheBuildingDescribesTheSuspectSoughtToAScreenReader) {
     Win32Rig rig;
     const Accessible building(rig.Main());
@@ -577,21 +578,32 @@ TEST(Form1Test, TheBuildingDescribesTheSuspectSoughtToAScreenReader) {
     EXPECT_EQ(building.Description(), L"");
     g_descriptionChanges = 0;
     HWINEVENTHOOK hook =
-        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+        SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
                         CountChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    // Heard while the mission's closing boxes are open: by the second, the events raised as the
+    // first opened have come.
+    int changesAtSummary = 0;
+    rig.watcher.onBox = [&](const SeenBox& box) {
+        if (box.text == Text(MessageKey::msgSummary, {6, 35}))
+            changesAtSummary = g_descriptionChanges;
+    };
     rig.random.fallback = ScriptedRandom::Middle(1);
     rig.Choose(MenuCommand::Start);
     rig.ClickRoom(11);
     rig.ClickRoom(12); // a miss: the same suspect
     EXPECT_EQ(rig.window.State().SuspectNo, 2);
+    EXPECT_EQ(building.Name(), Widen(MainWindow::BuildingName(rig.window.State())));
     EXPECT_EQ(building.Description(), Widen(MainWindow::Description(rig.window.State())));
     EXPECT_NE(building.Description(), L"");
     for (int catches = 2; catches <= 6; ++catches)
         rig.ClickRoom(11);
+    EXPECT_EQ(building.Name(), Widen(MainWindow::kBuildingName));
     EXPECT_EQ(building.Description(), L"");
     Pump(rig.program);
     UnhookWinEvent(hook);
-    EXPECT_EQ(g_descriptionChanges, 1 + 5 + 1); // the start, each next suspect, the end
+    // The name and the description, each at the start, at each next suspect and at the end.
+    EXPECT_EQ(g_descriptionChanges, 2 * (1 + 5 + 1));
+    EXPECT_EQ(changesAtSummary, g_descriptionChanges);
 }
 
 // While a box of a catch is open, a screen reader's press on the room (refused, as a control's

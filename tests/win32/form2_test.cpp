@@ -105,6 +105,9 @@ TEST(Form2Test, OpensOverTheGameWithTheFocusOnYesAndNoDefaultButton) {
     EXPECT_EQ(client.right, 170);
     EXPECT_EQ(client.bottom, 64);
     EXPECT_EQ(GetFocus(), rig.Item(ContinueDialog::kYes));
+    // The question, as a screen reader reads a dialog's description when it opens.
+    EXPECT_EQ(Accessible(rig.dialog->Handle()).Description(),
+              Widen(ContinueDialog::kQuestion.caption));
     for (const auto* button : {&ContinueDialog::kYes, &ContinueDialog::kNo})
         EXPECT_EQ(GetWindowLongW(rig.Item(*button), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
     // Centred over the main window.
