@@ -4,7 +4,7 @@
 #include "win32/accessibility_api.h"
 
 std::optional<LRESULT> ClientAccessible::Answer(HWND window, WPARAM wParam, LPARAM lParam,
-                                                std::wstring name, Description description) {
+                                                Text name, Text description) {
     if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT))
         return std::nullopt;
     const AccessibilityApi* api = AccessibilityApi::Get();
@@ -21,8 +21,8 @@ std::optional<LRESULT> ClientAccessible::Answer(HWND window, WPARAM wParam, LPAR
 }
 
 ClientAccessible::ClientAccessible(const AccessibilityApi& api, HWND window, IAccessible* system,
-                                   std::wstring name, Description description)
-    : m_api(api)
+                                   Text name, Text description)
+    : AccessibleObject(api)
     , m_window(window)
     , m_system(system)
     , m_name(std::move(name))
@@ -40,63 +40,27 @@ bool ClientAccessible::IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-HRESULT ClientAccessible::QueryInterface(REFIID riid, void** object) {
-    if (!object)
-        return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible)
-        *object = static_cast<IAccessible*>(this);
-    else if (riid == IID_IEnumVARIANT && m_children)
-        *object = static_cast<IEnumVARIANT*>(this);
-    else if (riid == IID_IOleWindow)
-        *object = static_cast<IOleWindow*>(this);
-    else
-        *object = nullptr;
-    if (!*object)
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+void* ClientAccessible::OtherInterface(REFIID riid) {
+    if (riid == IID_IEnumVARIANT && m_children)
+        return static_cast<IEnumVARIANT*>(this);
+    if (riid == IID_IOleWindow)
+        return static_cast<IOleWindow*>(this);
+    return nullptr;
 }
 
-ULONG ClientAccessible::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&m_references));
-}
-
-ULONG ClientAccessible::Release() {
-    const LONG left = InterlockedDecrement(&m_references);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
-}
-
-HRESULT ClientAccessible::GetTypeInfoCount(UINT* count) {
-    return m_api.TypeInfoCount(count);
-}
-HRESULT ClientAccessible::GetTypeInfo(UINT index, LCID /*locale*/, ITypeInfo** info) {
-    return m_api.TypeInfo(index, info);
-}
-HRESULT ClientAccessible::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID /*locale*/,
-                                        DISPID* ids) {
-    return m_api.IdsOfNames(riid, names, count, ids);
-}
-HRESULT ClientAccessible::Invoke(DISPID id, REFIID riid, LCID /*locale*/, WORD flags,
-                                 DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                 UINT* argument) {
-    return m_api.Invoke(this, riid, id, flags, params, result, exception, argument);
-}
-
+// The window may be gone while a screen reader still holds the object; the window's owner that
+// answers the name and the description goes with it, and the system's object answers instead.
 HRESULT ClientAccessible::get_accName(VARIANT child, BSTR* name) {
-    if (!IsSelf(child))
+    if (!IsSelf(child) || !IsWindow(m_window))
         return m_system->get_accName(child, name);
     if (!name)
         return E_POINTER;
-    *name = m_api.Copy(m_name);
+    *name = m_api.Copy(m_name());
     return *name ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT ClientAccessible::get_accDescription(VARIANT child, BSTR* description) {
-    // The window may be gone while a screen reader still holds the object; the window's owner
-    // that answers the description goes with it.
-    if (!IsSelf(child) || !m_description || !IsWindow(m_window))
+    if (!IsSelf(child) || !IsWindow(m_window))
         return m_system->get_accDescription(child, description);
     if (!description)
         return E_POINTER;

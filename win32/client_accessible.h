@@ -1,6 +1,8 @@
 // ClientAccessible: what a screen reader finds of the main window's client area, the building.
 #pragma once
 
+#include "win32/accessible_object.h"
+
 #include <windows.h>
 
 #include <oleacc.h>
@@ -12,35 +14,29 @@
 class AccessibilityApi;
 
 // The system's own accessible object for a window's client area (its children, where they lie,
-// what is at a point), with what only the game knows in its place: the building's name, and a
-// description of the suspect sought, which a sighted player reads from the background's colour.
+// what is at a point), with what only the game knows in its place: its name and its description
+// (the building's, with the suspect sought that a sighted player reads from the background's
+// colour; the continue dialog's question).
 //
-// The system's object stays inside: every interface this object hands out is its own, so COM's
-// identity holds (each gives the same IUnknown) and no client ever reaches the system's object
-// with its plain name. The children are enumerated (IEnumVARIANT) and the window found
-// (IOleWindow) as the system's object does it.
-class ClientAccessible final : public IAccessible, public IEnumVARIANT, public IOleWindow {
+// The system's object stays inside: every interface this object hands out is its own, so no
+// client ever reaches the system's object with its plain name. The children are enumerated
+// (IEnumVARIANT) and the window found (IOleWindow) as the system's object does it.
+class ClientAccessible final : public AccessibleObject, public IEnumVARIANT, public IOleWindow {
 public:
-    using Description = std::function<std::wstring()>;
+    using Text = std::function<std::wstring()>;
 
     // The answer to WM_GETOBJECT for the window's client area; none for any other object, which
-    // the window's own procedure answers. The description is asked for whenever a screen reader
-    // reads it, so it is never stale.
-    static std::optional<LRESULT> Answer(HWND window, WPARAM wParam, LPARAM lParam,
-                                         std::wstring name, Description description);
+    // the window's own procedure answers, and which loads nothing. The name and the description
+    // are asked for whenever a screen reader reads them, so they are never stale.
+    static std::optional<LRESULT> Answer(HWND window, WPARAM wParam, LPARAM lParam, Text name,
+                                         Text description);
 
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    // IDispatch: IAccessible's type library, onto the methods below
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
-                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argument) override;
+    // IUnknown, for all three interfaces
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        return AccessibleObject::QueryInterface(riid, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AccessibleObject::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return AccessibleObject::Release(); }
     // IAccessible: the name and description of the window itself (CHILDID_SELF) are the game's;
     // the rest is the system's object.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
@@ -75,18 +71,17 @@ public:
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override;
 
 private:
-    ClientAccessible(const AccessibilityApi& api, HWND window, IAccessible* system,
-                     std::wstring name, Description description);
-    ~ClientAccessible();
+    ClientAccessible(const AccessibilityApi& api, HWND window, IAccessible* system, Text name,
+                     Text description);
+    ~ClientAccessible() override;
+    void* OtherInterface(REFIID riid) override;
 
     static bool IsSelf(const VARIANT& child);
 
-    LONG m_references = 1;
-    const AccessibilityApi& m_api;
     HWND m_window;
     IAccessible* m_system;
     // The system's enumeration of the children; null if its object has none.
     IEnumVARIANT* m_children = nullptr;
-    std::wstring m_name;
-    Description m_description;
+    Text m_name;
+    Text m_description;
 };

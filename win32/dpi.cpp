@@ -95,6 +95,7 @@ void PlaceChild(HWND child, const PixelRect& r) {
 
 void MoveToSuggested(HWND window, LPARAM suggestedRect) {
     const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
-    SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }

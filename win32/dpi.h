@@ -28,6 +28,7 @@ int SystemMetric(int index, int dpi);
 HFONT CreateUiFont(int dpi);
 // Puts a child window at r, in its parent's client coordinates.
 void PlaceChild(HWND child, const PixelRect& r);
-// Moves a window to where the system suggests after its monitor's DPI changed (WM_DPICHANGED);
-// the window then lays itself out again at the new DPI, which gives its size.
+// Gives a window the place and size the system suggests after its monitor's DPI changed
+// (WM_DPICHANGED): the size it answered when asked (WM_GETDPISCALEDSIZE), where the system wants
+// it; the window then lays itself out again at the new DPI.
 void MoveToSuggested(HWND window, LPARAM suggestedRect);

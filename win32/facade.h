@@ -21,7 +21,6 @@ public:
     // around: the room's cell in the facade's coordinates; an empty rectangle removes the mark.
     // dpi scales the frame with the rest of the building; colour is the frame's.
     void SetMark(const PixelRect& around, int dpi, Colour colour);
-    const PixelRect& Mark() const { return m_mark; }
 
 private:
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);

@@ -5,6 +5,7 @@
 #include "win32/client_accessible.h"
 #include "win32/dpi.h"
 #include "win32/form2.h"
+#include "win32/guarded.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -94,6 +95,7 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
 
     // The window's load: before the player can do anything.
     m_game.InitializeGame();
+    m_announcedName = BuildingName();
     m_announced = Description();
     ShowWindow(m_hwnd, showCommand);
     UpdateWindow(m_hwnd);
@@ -122,7 +124,7 @@ void Form1::BuildBuilding(HINSTANCE instance) {
     // Created in index order, which is also the tab order.
     for (int index = 0; index < Room::kCount; ++index) {
         m_cells.at(static_cast<std::size_t>(index))
-            .Create(m_hwnd, instance, kFirstCellId + index, Room::AtIndex(index), *this);
+            .Create(m_hwnd, instance, kFirstCellId + index, Room::AtIndex(index), *this, m_keys);
     }
     // The facade lies behind every cell.
     SetWindowPos(m_facade.Handle(), HWND_BOTTOM, 0, 0, 0, 0,
@@ -139,7 +141,7 @@ void Form1::Layout(int dpi) {
 }
 
 bool Form1::PreTranslate(MSG& msg) {
-    Form2* dialog = ContinueDialog();
+    Form2* dialog = OpenDialog();
     return dialog && dialog->PreTranslate(msg);
 }
 
@@ -174,17 +176,25 @@ void Form1::FocusCell(int index) {
     SetFocus(m_focus);
 }
 
+std::wstring Form1::BuildingName() const {
+    return Widen(MainWindow::BuildingName(m_game.State()));
+}
+
 std::wstring Form1::Description() const {
     return Widen(MainWindow::Description(m_game.State()));
 }
 
-void Form1::AnnounceDescription() {
-    // A screen reader that shows the building's description learns that it has changed.
-    const std::wstring now = Description();
-    if (now == m_announced)
-        return;
-    m_announced = now;
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+void Form1::Announce() {
+    const std::wstring name = BuildingName();
+    if (name != m_announcedName) {
+        m_announcedName = name;
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+    }
+    const std::wstring description = Description();
+    if (description != m_announced) {
+        m_announced = description;
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 // A cell calls these from its window procedure, which no exception may leave.
@@ -232,16 +242,16 @@ void Form1::UpdateFocusMark() {
 }
 
 void Form1::HandToDialog() {
-    if (Form2* dialog = ContinueDialog())
+    if (Form2* dialog = OpenDialog())
         SetForegroundWindow(dialog->Handle());
 }
 
-Form2* Form1::ContinueDialog() const {
+Form2* Form1::OpenDialog() const {
     return m_dialog && m_dialog->IsOpen() ? m_dialog.get() : nullptr;
 }
 
 HWND Form1::GameWindow() const {
-    const Form2* dialog = ContinueDialog();
+    const Form2* dialog = OpenDialog();
     return dialog ? dialog->Handle() : m_hwnd;
 }
 
@@ -262,7 +272,7 @@ void Form1::SetMainWindowEnabled(bool enabled) {
 
 void Form1::ShowContinueDialog() {
     // An answered dialog is gone already; a new mission end gets a fresh one.
-    if (!ContinueDialog())
+    if (!OpenDialog())
         m_dialog = std::make_unique<Form2>(m_game, m_hwnd);
     // Laid out for the monitor the game is on before it shows there.
     m_dialog->Present(m_dpi);
@@ -281,7 +291,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         else if (HIWORD(wParam) == BN_CLICKED && id >= kFirstCellId &&
                  id < kFirstCellId + Room::kCount)
             Visit(static_cast<int>(id) - kFirstCellId);
-        AnnounceDescription();
+        Announce();
         return 0;
     }
     case WM_ENABLE:
@@ -295,9 +305,9 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EnableWindow(cell.Handle(), static_cast<BOOL>(wParam));
         return 0;
     case WM_GETOBJECT:
-        if (const auto answer =
-                ClientAccessible::Answer(m_hwnd, wParam, lParam, Widen(MainWindow::kBuildingName),
-                                         [this] { return Description(); }))
+        if (const auto answer = ClientAccessible::Answer(
+                m_hwnd, wParam, lParam, [this] { return BuildingName(); },
+                [this] { return Description(); }))
             return *answer;
         break;
     case WM_ERASEBKGND: {

@@ -4,6 +4,7 @@
 #include "game/focus_frame.h"
 #include "game/game.h"
 #include "game/game_view.h"
+#include "game/key_press.h"
 #include "game/room.h"
 #include "win32/facade.h"
 #include "win32/room_cell.h"
@@ -51,10 +52,14 @@ public:
     const RoomCell& Cell(int index) const { return m_cells.at(static_cast<std::size_t>(index)); }
     const Facade& Front() const { return m_facade; }
     // The continue dialog while it is open, otherwise null.
-    Form2* ContinueDialog() const;
+    Form2* OpenDialog() const;
     // The window the player deals with now, which every message box belongs to: the continue
     // dialog while it is open, otherwise the main window.
     HWND GameWindow() const;
+    // Tells screen readers that the building's name or description has changed, if it has; the
+    // program calls it before every box, so that what a box tells is heard with the window's
+    // news, not after it.
+    void Announce();
 
 private:
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
@@ -70,8 +75,9 @@ private:
     void OnCommand(UINT id);
     void Visit(int index);
     void FocusCell(int index);
+    // The building's name and description for assistive technology.
+    std::wstring BuildingName() const;
     std::wstring Description() const;
-    void AnnounceDescription();
     void StepFrom(const RoomCell& cell, Arrow arrow) override;
     void TabFrom(const RoomCell& cell, bool backwards) override;
     void InputSeen(bool keyboard) override;
@@ -89,7 +95,9 @@ private:
     std::array<RoomCell, Room::kCount> m_cells;
     std::unique_ptr<Form2> m_dialog;
     FocusFrame m_frame;
-    // What screen readers were last told the window describes.
+    KeyPress m_keys;
+    // What screen readers were last told the building is called and describes.
+    std::wstring m_announcedName;
     std::wstring m_announced;
     // The room that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;

@@ -2,6 +2,7 @@
 #include "win32/form2.h"
 
 #include "game/game.h"
+#include "win32/client_accessible.h"
 #include "win32/dpi.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
@@ -12,7 +13,8 @@ namespace {
 const wchar_t kClassName[] = L"QuvForm2";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
+// Bit 30 of a key message: the key was already down before this message.
+constexpr LPARAM kWasDownBit = LPARAM{1} << 30;
 using ContinueDialog::Kind;
 
 // The size of a control's text on one line, in font.
@@ -119,10 +121,28 @@ Form2::Fit Form2::Measure(HFONT font, int dpi) const {
 bool Form2::PreTranslate(MSG& msg) {
     if (!m_hwnd || (msg.hwnd != m_hwnd && !IsChild(m_hwnd, msg.hwnd)))
         return false;
-    // A held Enter (from the box before the dialog) repeats; only a fresh press answers.
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && (msg.lParam & kRepeatBit))
-        return true;
-    return IsDialogMessageW(m_hwnd, &msg);
+    return PressKey(msg) || IsDialogMessageW(m_hwnd, &msg);
+}
+
+bool Form2::PressKey(const MSG& msg) {
+    if ((msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) ||
+        (msg.wParam != VK_RETURN && msg.wParam != VK_SPACE) || GetParent(msg.hwnd) != m_hwnd)
+        return false;
+    const int id = GetDlgCtrlID(msg.hwnd);
+    const bool yes = id == IdOf(ContinueDialog::kYes);
+    if (!yes && id != IdOf(ContinueDialog::kNo))
+        return false;
+    const KeyPress::Key key = msg.wParam == VK_RETURN ? KeyPress::Key::Enter : KeyPress::Key::Space;
+    const bool wasDown = (msg.lParam & kWasDownBit) != 0;
+    // The button looks pushed while Space holds it, as the system's own button does.
+    if (key == KeyPress::Key::Space && (msg.message == WM_KEYUP || !wasDown)) {
+        const bool down = msg.message == WM_KEYDOWN;
+        for (const auto& control : {ContinueDialog::kYes, ContinueDialog::kNo})
+            SendMessageW(Item(control), BM_SETSTATE, down && Item(control) == msg.hwnd, 0);
+    }
+    if (msg.message == WM_KEYDOWN ? m_keys.Down(key, wasDown, id) : m_keys.Up(key, id))
+        Answer(yes);
+    return true;
 }
 
 void Form2::Answer(bool yes) {
@@ -159,6 +179,14 @@ LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(m_focus);
         }
         return 0;
+    case WM_GETOBJECT:
+        // The question is the dialog's description as well as its static text: a screen reader
+        // that reads a dialog's description when it opens tells it with the focused button.
+        if (const auto answer = ClientAccessible::Answer(
+                m_hwnd, wParam, lParam, [] { return Widen(ContinueDialog::kCaption); },
+                [] { return Widen(ContinueDialog::kQuestion.caption); }))
+            return *answer;
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_CLOSE:
         // The frame's close counts as YES, so that the main window is never left disabled.
         Answer(true);

@@ -2,14 +2,16 @@
 #pragma once
 
 #include "game/continue_dialog.h"
+#include "game/key_press.h"
 
 #include <windows.h>
 
 class Game;
 
 // YES (or closing the dialog through its frame) gives the main window back to the player; NO
-// ends the program; Escape does nothing. Enter presses the focused button, as in every Windows
-// dialog, but only a fresh press: a key still held from closing the last box answers nothing.
+// ends the program; Escape does nothing. Enter and Space press the focused button, as in every
+// Windows dialog, but as the dialog's KeyPress counts them: a key still held from closing the
+// last box answers nothing.
 // The dialog is owned by the main window, so it stays above it and minimises with it, and it
 // stays enabled while its owner is disabled. It grows with the system's text size, and lays
 // itself out again when that or its monitor's DPI changes while it is open.
@@ -46,6 +48,8 @@ private:
     };
     Fit Measure(HFONT font, int dpi) const;
     void Answer(bool yes);
+    // Enter or Space on one of the buttons; true when msg was one.
+    bool PressKey(const MSG& msg);
 
     Game& m_game;
     HWND m_mainWindow;
@@ -54,4 +58,5 @@ private:
     int m_dpi = kDesignDpi;
     // The button that had the focus when the dialog was last deactivated.
     HWND m_focus = nullptr;
+    KeyPress m_keys;
 };

@@ -5,9 +5,6 @@
 #include "win32/wide_text.h"
 
 namespace {
-// The default action's name, as Windows calls a push button's press.
-constexpr wchar_t kPress[] = L"押す";
-
 bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
@@ -36,7 +33,7 @@ std::optional<LRESULT> RoomAccessible::Answer(HWND cell, WPARAM wParam, LPARAM l
 }
 
 RoomAccessible::RoomAccessible(const AccessibilityApi& api, HWND cell, Room room)
-    : m_api(api)
+    : AccessibleObject(api)
     , m_cell(cell)
     , m_name(Widen(room.AccessibleName())) {}
 
@@ -54,45 +51,6 @@ HRESULT RoomAccessible::Text(const VARIANT& child, const wchar_t* text, BSTR* ou
         return checked;
     *out = m_api.Copy(text);
     return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-HRESULT RoomAccessible::QueryInterface(REFIID riid, void** object) {
-    if (!object)
-        return E_POINTER;
-    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_IAccessible) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG RoomAccessible::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&m_references));
-}
-
-ULONG RoomAccessible::Release() {
-    const LONG left = InterlockedDecrement(&m_references);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
-}
-
-HRESULT RoomAccessible::GetTypeInfoCount(UINT* count) {
-    return m_api.TypeInfoCount(count);
-}
-HRESULT RoomAccessible::GetTypeInfo(UINT index, LCID /*locale*/, ITypeInfo** info) {
-    return m_api.TypeInfo(index, info);
-}
-HRESULT RoomAccessible::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID /*locale*/,
-                                      DISPID* ids) {
-    return m_api.IdsOfNames(riid, names, count, ids);
-}
-HRESULT RoomAccessible::Invoke(DISPID id, REFIID riid, LCID /*locale*/, WORD flags,
-                               DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                               UINT* argument) {
-    return m_api.Invoke(this, riid, id, flags, params, result, exception, argument);
 }
 
 HRESULT RoomAccessible::get_accParent(IDispatch** parent) {
@@ -210,7 +168,7 @@ HRESULT RoomAccessible::get_accSelection(VARIANT* children) {
 }
 
 HRESULT RoomAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-    return Text(child, kPress, action);
+    return Text(child, Widen(Room::kPressAction).c_str(), action);
 }
 
 HRESULT RoomAccessible::accSelect(long flags, VARIANT child) {
@@ -281,6 +239,10 @@ HRESULT RoomAccessible::accHitTest(long left, long top, VARIANT* child) {
 HRESULT RoomAccessible::accDoDefaultAction(VARIANT child) {
     if (const HRESULT checked = Check(child); FAILED(checked))
         return checked;
+    // Unavailable (under a box, behind the dialog), the room has no action to perform, and says
+    // so rather than answer a press that does nothing.
+    if (!IsWindowEnabled(m_cell))
+        return DISP_E_MEMBERNOTFOUND;
     // Posted, as a button's own press is: the visit and its boxes must not run inside the
     // screen reader's call. Whether the press may act then is for the cell to decide.
     return PostMessageW(m_cell, BM_CLICK, 0, 0) ? S_OK : E_FAIL;

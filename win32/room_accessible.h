@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/room.h"
+#include "win32/accessible_object.h"
 
 #include <windows.h>
 
@@ -13,29 +14,15 @@
 class AccessibilityApi;
 
 // The client area of a room's cell, which has no children: a push button named by its room,
-// focusable, unavailable while the cell is disabled, whose default action presses it. Every
-// interface it hands out is its own (COM's identity holds: each gives the same IUnknown), and
-// IDispatch reaches the same methods through IAccessible's type library.
+// focusable, unavailable while the cell is disabled, whose default action presses it.
 //
 // It knows its cell by the window only, so a screen reader may keep it after the cell is gone:
 // it then answers that it is no longer connected.
-class RoomAccessible final : public IAccessible {
+class RoomAccessible final : public AccessibleObject {
 public:
     // The answer to WM_GETOBJECT for the cell's client area; none for any other object.
     static std::optional<LRESULT> Answer(HWND cell, WPARAM wParam, LPARAM lParam, Room room);
 
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
-                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argument) override;
     // IAccessible
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
@@ -62,14 +49,12 @@ public:
 
 private:
     RoomAccessible(const AccessibilityApi& api, HWND cell, Room room);
-    ~RoomAccessible() = default;
+    ~RoomAccessible() override = default;
 
     // S_OK when child is the room itself and its cell still exists, else the error to return.
     HRESULT Check(const VARIANT& child) const;
     HRESULT Text(const VARIANT& child, const wchar_t* text, BSTR* out) const;
 
-    LONG m_references = 1;
-    const AccessibilityApi& m_api;
     HWND m_cell;
     std::wstring m_name;
 };

@@ -12,13 +12,17 @@
 
 namespace {
 const wchar_t kClassName[] = L"QuvRoom";
-// Bit 30 of a key message: the key was already down, so this is the keyboard's auto-repeat.
-constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
+// Bit 30 of a key message: the key was already down before this message.
+constexpr LPARAM kWasDownBit = LPARAM{1} << 30;
+// No cell's id: where a held Space is told it came up once its cell has lost the focus.
+constexpr int kNoCell = 0;
 } // namespace
 
-void RoomCell::Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener) {
+void RoomCell::Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener,
+                      KeyPress& keys) {
     m_id = id;
     m_listener = &listener;
+    m_keys = &keys;
     // No double clicks: a quick second click is a second press, as the player means it.
     RegisterWindowClass(instance, kClassName, RouteToOwner<RoomCell>);
     const std::wstring caption = Widen(room.Caption());
@@ -75,7 +79,7 @@ void RoomCell::MouseUp(POINT at) {
 }
 
 void RoomCell::CancelPress() {
-    m_spaceDown = false;
+    m_keys->Up(KeyPress::Key::Space, kNoCell);
     if (std::exchange(m_mouseDown, false) && GetCapture() == m_hwnd)
         ReleaseCapture();
 }
@@ -105,13 +109,11 @@ bool RoomCell::OnKey(WPARAM key, LPARAM flags) {
         m_listener->TabFrom(*this, GetKeyState(VK_SHIFT) < 0);
         return true;
     case VK_RETURN:
-        // One visit per press: a held key must not run through the suspect's five chances.
-        if (!(flags & kRepeatBit))
-            Press();
-        return true;
     case VK_SPACE:
-        // The press comes when Space comes up, however long it was held.
-        m_spaceDown = IsWindowEnabled(m_hwnd);
+        if (IsWindowEnabled(m_hwnd) &&
+            m_keys->Down(key == VK_RETURN ? KeyPress::Key::Enter : KeyPress::Key::Space,
+                         (flags & kWasDownBit) != 0, m_id))
+            Press();
         return true;
     default:
         return false;
@@ -146,7 +148,7 @@ LRESULT RoomCell::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     case WM_KEYUP:
-        if (wParam == VK_SPACE && std::exchange(m_spaceDown, false))
+        if (wParam == VK_SPACE && m_keys->Up(KeyPress::Key::Space, m_id))
             Press();
         break;
     case WM_LBUTTONDOWN:

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "game/colours.h"
+#include "game/key_press.h"
 #include "game/room.h"
 
 #include <windows.h>
 
 // A window of the game's own that behaves as a push button: it takes the focus, and a press is
-// the left button pressed and released inside it, Space pressed and released, or Enter (one
-// press, never the keyboard's auto-repeat); a disabled cell does nothing. It paints nothing but
+// the left button pressed and released inside it, or Enter or Space as the window's KeyPress
+// counts them; a disabled cell does nothing. It paints nothing but
 // its back colour, whatever its state, so no look ever shows the room number or which rooms
 // were tried, and a cell disabled with its window looks as it did. A press comes to the main
 // window as a button's click (WM_COMMAND, BN_CLICKED, with the cell's id).
@@ -38,16 +39,16 @@ public:
     RoomCell(const RoomCell&) = delete;
     RoomCell& operator=(const RoomCell&) = delete;
 
-    void Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener);
+    // keys: the one count of Enter and Space presses that all cells of the window share.
+    void Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener,
+                KeyPress& keys);
     HWND Handle() const { return m_hwnd; }
-    int Id() const { return m_id; }
 
     // The caption read back as a number, as the game reads a room.
     int RoomNumber() const;
     Room TheRoom() const { return Room::Numbered(RoomNumber()); }
 
     void SetColours(Colour back, Colour text);
-    Colour Back() const { return m_back; }
 
 private:
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
@@ -66,8 +67,8 @@ private:
     int m_id = 0;
     Colour m_back = Colours::kCellIdle;
     Listener* m_listener = nullptr;
+    KeyPress* m_keys = nullptr;
     bool m_mouseDown = false;
-    bool m_spaceDown = false;
     // UI Automation has been handed a provider for this cell, and is told when the cell goes.
     bool m_providerGiven = false;
 };

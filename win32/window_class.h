@@ -1,11 +1,9 @@
 // Window classes: each of the game's own windows is an object whose member handles its messages.
 #pragma once
 
-#include "win32/win32_program_exit.h"
+#include "win32/guarded.h"
 
 #include <windows.h>
-
-#include <type_traits>
 
 // Registers a window class of this program once; later calls find it registered.
 inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
@@ -26,20 +24,6 @@ inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC
 inline HWND FocusedChild(HWND window) {
     HWND focused = GetFocus();
     return focused && IsChild(window, focused) ? focused : nullptr;
-}
-
-// Runs what a window does for one message. A C++ exception must never unwind through the system
-// code that called the window (on x64 that is undefined, and the game's state is lost anyway):
-// one that gets here ends the program with a failure status instead, and the message is answered
-// with zero.
-template <typename Handler> auto Guarded(Handler&& handle) noexcept -> decltype(handle()) {
-    try {
-        return handle();
-    } catch (...) {
-        Win32ProgramExit::EndAfterFault();
-    }
-    if constexpr (!std::is_void_v<decltype(handle())>)
-        return {};
 }
 
 // The window procedure of a class whose windows are created with their owning object as the

@@ -3,6 +3,7 @@
 // loads before a screen reader asks, and writes to a console.
 #include "game/main_window.h"
 #include "game/message_catalogue.h"
+#include "win32/command_line_words.h"
 #include "win32/room_provider.h"
 #include "window_rig.h"
 
@@ -498,18 +499,19 @@ bool Has(const std::vector<std::wstring>& modules, const wchar_t* name) {
     return std::find(modules.begin(), modules.end(), name) != modules.end();
 }
 
-// Until a screen reader asks, the game runs without COM's automation, oleacc, UI Automation,
-// Common Controls or shell32; asked from another process, it loads what it needs and answers
-// through COM as it answers in process. (Under Wine every window joins COM for its input method,
-// so ole32 itself is there from the start.)
+// Until a screen reader asks for a room or the building, the game runs without COM's automation,
+// oleacc, UI Automation, Common Controls or shell32; asked from another process, it loads what it
+// needs and answers through COM as it answers in process. (Under Wine every window joins COM for
+// its input method, so ole32 itself is there from the start.) Started as Explorer starts it for a
+// file dropped on it, with no console, it ignores the file.
 TEST(AccessibilityTest, TheGameLoadsAccessibilityOnlyWhenAScreenReaderAsks) {
     const ComJoined com; // this thread reads the objects through COM, as a screen reader's does
     Started game;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring command = L"\"" + ProgramPath() + L"\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &game.process))
+    std::wstring command = L"\"" + ProgramPath() + L"\" C:\\dropped.txt";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                               nullptr, nullptr, &startup, &game.process))
         << "no " << Narrow(ProgramPath());
     WaitForInputIdle(game.process.hProcess, 20000);
     for (int i = 0; i < 200 && !game.window; ++i) {
@@ -517,13 +519,20 @@ TEST(AccessibilityTest, TheGameLoadsAccessibilityOnlyWhenAScreenReaderAsks) {
         Sleep(50);
     }
     ASSERT_NE(game.window, nullptr);
+    HWND cell = GetDlgItem(game.window, Form1::kFirstCellId + Room::Numbered(53).Index());
+    const std::pair<HWND, LONG> others[] = {{game.window, OBJID_WINDOW},
+                                            {game.window, OBJID_CARET},
+                                            {game.window, Uia::kRootObjectId},
+                                            {cell, OBJID_WINDOW},
+                                            {cell, OBJID_CARET}};
+    for (const auto& [window, object] : others)
+        SendMessageTimeoutW(window, WM_GETOBJECT, 0, object, SMTO_BLOCK, 5000, nullptr);
     const std::vector<std::wstring> atStart = ModulesOf(game.process.hProcess);
     ASSERT_TRUE(Has(atStart, L"user32.dll"));
     for (const wchar_t* late :
          {L"oleaut32.dll", L"oleacc.dll", L"uiautomationcore.dll", L"comctl32.dll", L"shell32.dll"})
-        EXPECT_FALSE(Has(atStart, late)) << Narrow(late) << " loaded at the start";
+        EXPECT_FALSE(Has(atStart, late)) << Narrow(late) << " loaded before a room was asked for";
 
-    HWND cell = GetDlgItem(game.window, Form1::kFirstCellId + Room::Numbered(53).Index());
     const Accessible room(cell);
     EXPECT_EQ(room.Name(), RoomName(53));
     ExpectOneObject(room.object, RoomName(53));

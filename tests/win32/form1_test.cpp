@@ -119,11 +119,18 @@ SIZE ScaledSize(HWND window, int dpi) {
     return size;
 }
 
-// The system's message to a window now on a monitor of dpi, suggesting the screen's top left
-// corner, where a window as large as the largest here still fits.
+// The system's message to a window now on a monitor of dpi, suggesting a place near the screen's
+// top left corner, where a window as large as the largest here still fits; the window takes
+// that place.
 void MoveToMonitor(HWND window, int dpi, SIZE size) {
-    RECT suggested{0, 0, size.cx, size.cy};
+    RECT suggested{dpi / 4, dpi / 8, dpi / 4 + size.cx, dpi / 8 + size.cy};
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    // Its client area then has its exact size at dpi, which gives the height of the whole (Wine's
+    // menu bar keeps its height at any dpi).
+    RECT taken;
+    GetWindowRect(window, &taken);
+    EXPECT_EQ(taken.left, suggested.left);
+    EXPECT_EQ(taken.top, suggested.top);
 }
 
 std::wstring MenuText(HMENU menu, int position) {
@@ -249,7 +256,7 @@ TEST_P(MonitorDpiTest, TheBuildingTheFrameAndTheDialogGrowWithTheMonitorsDpi) {
 
     // The system's font grows with the monitor's DPI too: the dialog grows no more than that.
     rig.PlayPerfectMission();
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     ASSERT_NE(dialog, nullptr);
     const auto expectDialog = [&](SIZE size, RECT yes, RECT no) {
         const RECT box = ClientRectOf(dialog->Handle());
@@ -372,7 +379,7 @@ TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWi
     for (const SeenBox& box : rig.watcher.boxes)
         EXPECT_EQ(box.owner, rig.Main()) << box.text;
 
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsWindowVisible(dialog->Handle()));
     EXPECT_EQ(GetWindow(dialog->Handle(), GW_OWNER), rig.Main());
@@ -386,7 +393,8 @@ TEST(Form1Test, StartShowsTheIntroAndAWholeMissionEndsInTheDialogOverADisabledWi
 TEST(Form1Test, ScoreItemsShowTheScoresInBoxesOfTheGameAndQuitEndsTheProgram) {
     Win32Rig rig;
     rig.PlayPerfectMission();
-    SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
+    ASSERT_NE(rig.window.OpenDialog(), nullptr);
+    SendMessageW(rig.window.OpenDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
     rig.watcher.boxes.clear();
     SetForegroundWindow(rig.Elsewhere());
@@ -408,7 +416,8 @@ TEST(Form1Test, ClosingTheWindowEndsTheProgramUnlessTheDialogWaits) {
     EXPECT_FALSE(rig.Ended());
     EXPECT_TRUE(IsWindow(rig.Main()));
 
-    SendMessageW(rig.window.ContinueDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
+    ASSERT_NE(rig.window.OpenDialog(), nullptr);
+    SendMessageW(rig.window.OpenDialog()->Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
     // The taskbar's Close window.
     PostMessageW(rig.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -426,7 +435,7 @@ class DisabledWindowTest : public ::testing::TestWithParam<TurnTo> {};
 TEST_P(DisabledWindowTest, WhoeverTurnsToTheMainWindowGetsTheDialog) {
     Win32Rig rig;
     rig.PlayPerfectMission();
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     ASSERT_NE(dialog, nullptr);
     rig.watcher.boxes.clear();
     SetForegroundWindow(rig.Elsewhere());
@@ -435,7 +444,7 @@ TEST_P(DisabledWindowTest, WhoeverTurnsToTheMainWindowGetsTheDialog) {
     GetParam().act(rig);
     EXPECT_EQ(GetActiveWindow(), dialog->Handle());
     EXPECT_EQ(GetFocus(), dialog->Item(ContinueDialog::kYes));
-    EXPECT_EQ(rig.window.ContinueDialog(), dialog);
+    EXPECT_EQ(rig.window.OpenDialog(), dialog);
     EXPECT_TRUE(rig.watcher.boxes.empty());
     EXPECT_FALSE(rig.Ended());
 }
@@ -559,8 +568,9 @@ void CALLBACK CountChange(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD, 
 }
 } // namespace
 
-// What the background's colour tells a sighted player, a screen reader reads as the building's
-// description, from the one object it holds, and hears of each change.
+// What the background's colour tells a sighted player, a screen reader reads in the building's
+// name and description, from the one object it holds, and hears of each change before the box
+// that comes with it.
 TEST(Form1Test, TheBuildingDescribesTheSuspectSoughtToAScreenReader) {
     Win32Rig rig;
     const Accessible building(rig.Main());
@@ -568,25 +578,37 @@ TEST(Form1Test, TheBuildingDescribesTheSuspectSoughtToAScreenReader) {
     EXPECT_EQ(building.Description(), L"");
     g_descriptionChanges = 0;
     HWINEVENTHOOK hook =
-        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+        SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
                         CountChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    // Heard while the mission's closing boxes are open: by the second, the events raised as the
+    // first opened have come.
+    int changesAtSummary = 0;
+    rig.watcher.onBox = [&](const SeenBox& box) {
+        if (box.text == Text(MessageKey::msgSummary, {6, 35}))
+            changesAtSummary = g_descriptionChanges;
+    };
     rig.random.fallback = ScriptedRandom::Middle(1);
     rig.Choose(MenuCommand::Start);
     rig.ClickRoom(11);
     rig.ClickRoom(12); // a miss: the same suspect
     EXPECT_EQ(rig.window.State().SuspectNo, 2);
+    EXPECT_EQ(building.Name(), Widen(MainWindow::BuildingName(rig.window.State())));
     EXPECT_EQ(building.Description(), Widen(MainWindow::Description(rig.window.State())));
     EXPECT_NE(building.Description(), L"");
     for (int catches = 2; catches <= 6; ++catches)
         rig.ClickRoom(11);
+    EXPECT_EQ(building.Name(), Widen(MainWindow::kBuildingName));
     EXPECT_EQ(building.Description(), L"");
     Pump(rig.program);
     UnhookWinEvent(hook);
-    EXPECT_EQ(g_descriptionChanges, 1 + 5 + 1); // the start, each next suspect, the end
+    // The name and the description, each at the start, at each next suspect and at the end.
+    EXPECT_EQ(g_descriptionChanges, 2 * (1 + 5 + 1));
+    EXPECT_EQ(changesAtSummary, g_descriptionChanges);
 }
 
-// While a box of a catch is open, a screen reader's press on the room and its action on every
-// menu item still reach the window; none acts, so the catch is paid once.
+// While a box of a catch is open, a screen reader's press on the room (refused, as a control's
+// that has no action now), its action on every menu item and closing the window still reach the
+// window; none acts, so the catch is paid once.
 TEST(Form1Test, NothingThatReachesTheWindowDuringABoxActs) {
     Win32Rig rig;
     rig.random.fallback = ScriptedRandom::Middle(1);
@@ -595,19 +617,22 @@ TEST(Form1Test, NothingThatReachesTheWindowDuringABoxActs) {
     bool unavailable = false;
     Colour idle = 0;
     bool reached = false;
+    HRESULT pressed = S_OK;
     rig.watcher.onBox = [&](const SeenBox&) {
         if (std::exchange(reached, true))
             return;
         unavailable = Unavailable(rig.CellOfRoom(11));
         idle = rig.CellColour(12); // unavailable, it looks the same
         // Handed out by the box's own loop, before its OK.
-        rig.PressRoom(11);
+        pressed = Accessible(rig.CellOfRoom(11)).object->accDoDefaultAction(Self());
         for (MenuCommand command : {MenuCommand::Start, MenuCommand::Quit,
                                     MenuCommand::CurrentScore, MenuCommand::HighScore})
             rig.PostCommand(command);
+        PostMessageW(rig.Main(), WM_CLOSE, 0, 0);
     };
     rig.ClickRoom(11);
     EXPECT_TRUE(unavailable);
+    EXPECT_EQ(pressed, DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(idle, kBlue);
     EXPECT_EQ(rig.Texts(),
               (std::vector<std::string>{Text(MessageKey::msgFound), Text(MessageKey::msgPaid, {6}),

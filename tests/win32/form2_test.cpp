@@ -61,7 +61,7 @@ private:
 struct DialogRig : Win32Rig {
     DialogRig() {
         PlayPerfectMission();
-        dialog = window.ContinueDialog();
+        dialog = window.OpenDialog();
         watcher.boxes.clear();
     }
     HWND Item(const ContinueDialog::Control& control) const { return dialog->Item(control); }
@@ -105,6 +105,9 @@ TEST(Form2Test, OpensOverTheGameWithTheFocusOnYesAndNoDefaultButton) {
     EXPECT_EQ(client.right, 170);
     EXPECT_EQ(client.bottom, 64);
     EXPECT_EQ(GetFocus(), rig.Item(ContinueDialog::kYes));
+    // The question, as a screen reader reads a dialog's description when it opens.
+    EXPECT_EQ(Accessible(rig.dialog->Handle()).Description(),
+              Widen(ContinueDialog::kQuestion.caption));
     for (const auto* button : {&ContinueDialog::kYes, &ContinueDialog::kNo})
         EXPECT_EQ(GetWindowLongW(rig.Item(*button), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
     // Centred over the main window.
@@ -119,7 +122,7 @@ TEST(Form2Test, YesGivesTheWindowBackIdleAndTheNextMissionGetsAFreshDialog) {
     DialogRig rig;
     SendMessageW(rig.Item(ContinueDialog::kYes), BM_CLICK, 0, 0);
     Pump(rig.program);
-    EXPECT_EQ(rig.window.ContinueDialog(), nullptr);
+    EXPECT_EQ(rig.window.OpenDialog(), nullptr);
     EXPECT_TRUE(IsWindowEnabled(rig.Main()));
     EXPECT_FALSE(rig.Ended());
     rig.ClickRoom(11);
@@ -129,8 +132,8 @@ TEST(Form2Test, YesGivesTheWindowBackIdleAndTheNextMissionGetsAFreshDialog) {
     EXPECT_EQ(GetFocus(), rig.CellOfRoom(11));
 
     rig.PlayPerfectMission();
-    ASSERT_NE(rig.window.ContinueDialog(), nullptr);
-    EXPECT_EQ(GetFocus(), rig.window.ContinueDialog()->Item(ContinueDialog::kYes));
+    ASSERT_NE(rig.window.OpenDialog(), nullptr);
+    EXPECT_EQ(GetFocus(), rig.window.OpenDialog()->Item(ContinueDialog::kYes));
 }
 
 struct Answer {
@@ -149,7 +152,7 @@ TEST_P(AnswerTest, OnlyTheButtonsAndTheFrameAnswer) {
     GetParam().act(rig);
     // First: what an act only queued is handed out here, with one more message queued behind it.
     EXPECT_EQ(rig.Ended(), GetParam().ends);
-    EXPECT_EQ(rig.window.ContinueDialog() == nullptr, GetParam().answeredYes);
+    EXPECT_EQ(rig.window.OpenDialog() == nullptr, GetParam().answeredYes);
     EXPECT_EQ(IsWindowEnabled(rig.Main()) != FALSE, GetParam().answeredYes);
     EXPECT_EQ(Unavailable(rig.CellOfRoom(11)), !GetParam().answeredYes);
     EXPECT_TRUE(rig.watcher.boxes.empty());

@@ -1,6 +1,7 @@
 // What QUV.exe builds on: the program's own wiring, its command line and its twips.
 #include "game/command_line.h"
 #include "game/twips.h"
+#include "win32/command_line_words.h"
 #include "win32/program.h"
 #include "win32/wide_text.h"
 #include "window_rig.h"
