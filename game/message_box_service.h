@@ -8,6 +8,8 @@ public:
     // Every box shows the application's name as its title, in capitals unlike the windows'
     // captions.
     static constexpr const char* kTitle = "QUV";
+    // Its one button, for a front end that draws the box itself rather than the system.
+    static constexpr const char* kOkCaption = "OK";
 
     virtual ~MessageBoxService() = default;
 

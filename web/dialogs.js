@@ -7,9 +7,10 @@
 // dialog's buttons.
 
 // QuvBox: one text at a time, as a dialog whose title names it and whose text describes it, so a
-// screen reader speaks both with OK (as an alert dialog, it would speak them two or three times). The promise settles once the box has been answered,
-// by OK or by Escape, as a desktop box with only OK closes. Where the focus goes then is the
-// caller's: most often straight into the next box.
+// screen reader speaks both with OK (as an alert dialog, it would speak them two or three times).
+// The promise settles once the box has been answered, by OK or by Escape, as a desktop box with
+// only OK closes. Where the focus goes then is the caller's: most often straight into the next
+// box.
 class QuvBox {
   constructor() {
     this.template = document.getElementById('box').cloneNode(true);

@@ -197,6 +197,7 @@
           menuBar.toggle();
       }
     });
+    box.template.querySelector('#box-ok').textContent = screen.ok;
     document.getElementById('ended-text').textContent = screen.ended.text;
     document.getElementById('again').textContent = screen.ended.restart;
   }

@@ -5,6 +5,7 @@
 #include "game/continue_dialog.h"
 #include "game/focus_frame.h"
 #include "game/main_window.h"
+#include "game/message_box_service.h"
 #include "game/room.h"
 #include "game/twips.h"
 #include "web/page_format.h"
@@ -94,6 +95,7 @@ std::string ScreenDescription(int dpi) {
            "," + Field("cellColour", Quoted(CssColour(Colours::kCellIdle))) + "," +
            Field("frameColour", Quoted(CssColour(Colours::kFocusFrame))) + "," +
            Field("rooms", RoomsJson(dpi)) + "," + Field("menu", MenuJson()) + "," +
+           Field("ok", Quoted(MessageBoxService::kOkCaption)) + "," +
            Field("dialog", "{" + Field("caption", Quoted(ContinueDialog::kCaption)) + "," +
                                Field("question", ControlJson(ContinueDialog::kQuestion)) + "," +
                                Field("yes", ControlJson(ContinueDialog::kYes)) + "," +
