@@ -11,6 +11,7 @@
 
 #include <array>
 
+class ButtonKeys;
 class Facade;
 class Form2;
 class MenuBarKeys;
@@ -19,7 +20,8 @@ class RoomCell;
 // Owns the one Game (and so the one GameState) of the process. It builds itself from the
 // game's description of the screen and only wires: a click on cell i (or Enter, Space or a
 // screen reader's press on it) becomes VisitRoom(i, caption) and a menu choice one call into
-// the game.
+// the game. Assistive technology learns the suspect sought from the window's name and
+// description, renewed after every action.
 class Form1 final : public QMainWindow, public GameView {
     Q_OBJECT
 
@@ -38,7 +40,7 @@ public:
     RoomCell* Cell(int index) const;
     Facade* Front() const { return m_facade; }
     // The continue dialog while it is open, otherwise null.
-    Form2* ContinueDialog() const;
+    Form2* OpenDialog() const;
     // The window the player deals with now, which every message box belongs to: the continue
     // dialog while it is open, otherwise the main window.
     QWidget* GameWindow();
@@ -56,7 +58,7 @@ private:
     void Choose(MenuCommand command);
     void Visit(RoomCell* cell);
     void UpdateFocusMark();
-    void UpdateDescription();
+    void UpdateSuspectSought();
 
     Game m_game;
     QWidget* m_client = nullptr;
@@ -65,4 +67,5 @@ private:
     QPointer<Form2> m_dialog;
     FocusFrame m_focusFrame;
     MenuBarKeys* m_menuKeys = nullptr;
+    ButtonKeys* m_roomKeys = nullptr;
 };

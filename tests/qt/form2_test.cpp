@@ -3,6 +3,7 @@
 #include "qt/qt_geometry.h"
 #include "window_rig.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
@@ -26,7 +27,7 @@ private slots:
 private:
     static Form2* EndAMission(UiRig& rig) {
         rig.PlayPerfectMission();
-        return rig.window.ContinueDialog();
+        return rig.window.OpenDialog();
     }
 };
 
@@ -41,6 +42,9 @@ void Form2Test::showsTheQuestionAndTwoButtonsAtTheirPlaces() {
         dialog->findChild<QLabel*>(QString::fromLatin1(ContinueDialog::kQuestion.name));
     QVERIFY(question);
     QCOMPARE(question->text(), QString::fromUtf8(ContinueDialog::kQuestion.caption));
+    // A screen reader speaks the question as the dialog opens.
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Description),
+             question->text());
     QCOMPARE(dialog->YesButton()->text(), QString::fromUtf8(ContinueDialog::kYes.caption));
     QCOMPARE(dialog->YesButton()->objectName(), QString::fromLatin1(ContinueDialog::kYes.name));
     QCOMPARE(dialog->NoButton()->text(), QString::fromUtf8(ContinueDialog::kNo.caption));
@@ -99,7 +103,7 @@ void Form2Test::yesGivesTheMainWindowBackForAnotherMission() {
     QVERIFY(!rig.window.isEnabled());
     QTest::mouseClick(dialog->YesButton(), Qt::LeftButton);
     QVERIFY(rig.window.isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return rig.window.ContinueDialog() == nullptr; }));
+    QVERIFY(QTest::qWaitFor([&] { return rig.window.OpenDialog() == nullptr; }));
 
     // A second mission ends in a fresh dialog, and the high score carries over.
     rig.box.texts.clear();
@@ -203,7 +207,7 @@ void Form2Test::aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne() {
     QVERIFY(second->isVisible());
     QTest::mouseClick(second->YesButton(), Qt::LeftButton);
     QVERIFY(rig.window.isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return rig.window.ContinueDialog() == nullptr; }));
+    QVERIFY(QTest::qWaitFor([&] { return rig.window.OpenDialog() == nullptr; }));
 }
 
 QTEST_MAIN(Form2Test)
