@@ -87,13 +87,13 @@ void Form1::BuildBuilding() {
     // Created in index order, which is also the tab order. The room keys' filter goes on each
     // cell before the window's own, so that the window, whose filter runs first, sees every key
     // as keyboard play before a press visits.
-    m_roomKeys = new ButtonKeys(this);
+    auto* roomKeys = new ButtonKeys(this);
     for (int index = 0; index < Room::kCount; ++index) {
         const Room room = Room::AtIndex(index);
         auto* cell = new RoomCell(room, m_client);
         cell->setObjectName(QStringLiteral("%1_%2").arg(MainWindow::kCellControl).arg(index));
         cell->setGeometry(LayoutRect(room.Place()));
-        m_roomKeys->Watch(cell);
+        roomKeys->Watch(cell);
         cell->installEventFilter(this);
         connect(cell, &QAbstractButton::clicked, this, [this, cell] { Visit(cell); });
         connect(cell, &RoomCell::stepRequested, this, [this, cell](Arrow arrow) {

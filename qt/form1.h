@@ -11,7 +11,6 @@
 
 #include <array>
 
-class ButtonKeys;
 class Facade;
 class Form2;
 class MenuBarKeys;
@@ -67,5 +66,4 @@ private:
     QPointer<Form2> m_dialog;
     FocusFrame m_focusFrame;
     MenuBarKeys* m_menuKeys = nullptr;
-    ButtonKeys* m_roomKeys = nullptr;
 };
