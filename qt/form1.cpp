@@ -2,6 +2,7 @@
 #include "qt/form1.h"
 
 #include "game/main_window.h"
+#include "qt/button_keys.h"
 #include "qt/facade.h"
 #include "qt/form2.h"
 #include "qt/menu_bar_keys.h"
@@ -25,7 +26,7 @@ Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exi
     setWindowIcon(QIcon(QStringLiteral(":/icons/quv-32.png")));
     BuildMenu();
     BuildBuilding();
-    UpdateDescription();
+    UpdateSuspectSought();
     // Fixed size: the client area below the menu bar keeps its size whatever the menu needs.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -64,7 +65,7 @@ void Form1::AddCommand(QWidget* menu, const char* control, const char* caption,
 
 void Form1::Choose(MenuCommand command) {
     m_game.Choose(command);
-    UpdateDescription();
+    UpdateSuspectSought();
     // Chosen from the keyboard: the keys go back to the building.
     m_menuKeys->Leave();
 }
@@ -83,16 +84,20 @@ void Form1::BuildBuilding() {
     m_facade->setAccessibleName(QString::fromUtf8(MainWindow::kFacadeName));
     m_facade->setGeometry(LayoutRect(MainWindow::kFacade));
 
-    // Created in index order, which is also the tab order.
+    // Created in index order, which is also the tab order. The room keys' filter goes on each
+    // cell before the window's own, so that the window, whose filter runs first, sees every key
+    // as keyboard play before a press visits.
+    auto* roomKeys = new ButtonKeys(this);
     for (int index = 0; index < Room::kCount; ++index) {
         const Room room = Room::AtIndex(index);
         auto* cell = new RoomCell(room, m_client);
         cell->setObjectName(QStringLiteral("%1_%2").arg(MainWindow::kCellControl).arg(index));
         cell->setGeometry(LayoutRect(room.Place()));
+        roomKeys->Watch(cell);
         cell->installEventFilter(this);
         connect(cell, &QAbstractButton::clicked, this, [this, cell] { Visit(cell); });
         connect(cell, &RoomCell::stepRequested, this, [this, cell](Arrow arrow) {
-            Cell(cell->Place().Neighbour(arrow).Index())->setFocus(Qt::OtherFocusReason);
+            Cell(cell->TheRoom().Neighbour(arrow).Index())->setFocus(Qt::OtherFocusReason);
         });
         m_cells[static_cast<std::size_t>(index)] = cell;
     }
@@ -103,8 +108,8 @@ void Form1::Visit(RoomCell* cell) {
     // window.
     if (!m_game.Ready())
         return;
-    m_game.VisitRoom(cell->Place().Index(), cell->RoomNumber());
-    UpdateDescription();
+    m_game.VisitRoom(cell->TheRoom().Index(), cell->RoomNumber());
+    UpdateSuspectSought();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -136,8 +141,11 @@ void Form1::UpdateFocusMark() {
                                                  : QRect());
 }
 
-void Form1::UpdateDescription() {
-    setAccessibleDescription(QString::fromStdString(MainWindow::Description(m_game.State())));
+void Form1::UpdateSuspectSought() {
+    // The visible caption stays as it is; a screen reader's title and where-am-I read the name.
+    const GameState& state = m_game.State();
+    setAccessibleName(QString::fromStdString(MainWindow::AccessibleName(state)));
+    setAccessibleDescription(QString::fromStdString(MainWindow::Description(state)));
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -153,7 +161,7 @@ RoomCell* Form1::Cell(int index) const {
     return m_cells.at(static_cast<std::size_t>(index));
 }
 
-Form2* Form1::ContinueDialog() const {
+Form2* Form1::OpenDialog() const {
     return m_dialog;
 }
 

@@ -19,7 +19,8 @@ class RoomCell;
 // Owns the one Game (and so the one GameState) of the process. It builds itself from the
 // game's description of the screen and only wires: a click on cell i (or Enter, Space or a
 // screen reader's press on it) becomes VisitRoom(i, caption) and a menu choice one call into
-// the game.
+// the game. Assistive technology learns the suspect sought from the window's name and
+// description, renewed after every action.
 class Form1 final : public QMainWindow, public GameView {
     Q_OBJECT
 
@@ -38,7 +39,7 @@ public:
     RoomCell* Cell(int index) const;
     Facade* Front() const { return m_facade; }
     // The continue dialog while it is open, otherwise null.
-    Form2* ContinueDialog() const;
+    Form2* OpenDialog() const;
     // The window the player deals with now, which every message box belongs to: the continue
     // dialog while it is open, otherwise the main window.
     QWidget* GameWindow();
@@ -56,7 +57,7 @@ private:
     void Choose(MenuCommand command);
     void Visit(RoomCell* cell);
     void UpdateFocusMark();
-    void UpdateDescription();
+    void UpdateSuspectSought();
 
     Game m_game;
     QWidget* m_client = nullptr;

@@ -3,6 +3,7 @@
 
 #include "game/continue_dialog.h"
 #include "game/game.h"
+#include "qt/button_keys.h"
 #include "qt/qt_geometry.h"
 
 #include <QKeyEvent>
@@ -15,7 +16,7 @@ namespace {
 QPushButton* MakeButton(const ContinueDialog::Control& control, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(control.caption), parent);
     button->setObjectName(QString::fromLatin1(control.name));
-    // Neither is the default: Enter answers with the focused button only (see keyPressEvent).
+    // Neither is the default: Enter answers with the focused button only.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -40,11 +41,16 @@ Form2::Form2(Game& game, QWidget* mainWindow)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    m_question = new QLabel(QString::fromUtf8(ContinueDialog::kQuestion.caption), this);
+    const QString question = QString::fromUtf8(ContinueDialog::kQuestion.caption);
+    setAccessibleDescription(question);
+    m_question = new QLabel(question, this);
     m_question->setObjectName(QString::fromLatin1(ContinueDialog::kQuestion.name));
     m_yes = MakeButton(ContinueDialog::kYes, this);
     m_no = MakeButton(ContinueDialog::kNo, this);
     setTabOrder(m_yes, m_no);
+    auto* keys = new ButtonKeys(this);
+    keys->Watch(m_yes);
+    keys->Watch(m_no);
     connect(m_yes, &QPushButton::clicked, this, [this] { Answer(true); });
     connect(m_no, &QPushButton::clicked, this, [this] { Answer(false); });
 
@@ -85,15 +91,6 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     // The dialog offers only its two buttons as answers: Escape is neither.
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
-        return;
-    }
-    // Enter presses the focused button, as it does on Windows, though neither is the default.
-    // Only a fresh press: the key may still be held from closing the box before the dialog.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        if (!event->isAutoRepeat() && (focused == m_yes || focused == m_no))
-            focused->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -10,9 +10,10 @@ class QLabel;
 class QPushButton;
 
 // YES (or closing the dialog through its frame) gives the main window back to the player; NO
-// ends the program; Enter presses the focused one; Escape does nothing. The answers are the
-// game's to take. The dialog has no Qt parent: a child of the disabled main window would be
-// disabled with it. It stays above the main window as its transient window instead.
+// ends the program; Enter or Space presses the focused one; Escape does nothing. The question
+// is also the dialog's accessible description, which a screen reader speaks as it opens. The
+// answers are the game's to take. The dialog has no Qt parent: a child of the disabled main window
+// would be disabled with it. It stays above the main window as its transient window instead.
 class Form2 final : public QDialog {
     Q_OBJECT
 

@@ -14,7 +14,6 @@ public:
     Program(RandomSource& random, ProgramExit& exit);
 
     Form1& Window() { return m_window; }
-    QtMessageBox& Messages() { return m_messages; }
 
 private:
     QtMessageBox m_messages;

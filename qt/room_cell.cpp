@@ -40,14 +40,9 @@ void RoomCell::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
         emit stepRequested(Arrow::Down);
         break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // One visit per press: a held key must not run through the suspect's five chances.
-        if (!event->isAutoRepeat())
-            click();
-        break;
     default:
-        // Space is a button's own key; anything else goes on to the window (F10, Tab).
+        // Enter and Space are the window's to route (they never come here); anything else goes
+        // on to the window (F10, Tab).
         QAbstractButton::keyPressEvent(event);
         return;
     }

@@ -7,7 +7,7 @@
 #include <QAbstractButton>
 
 // A button, so that it clicks like one (left button only, pressed and released inside), takes
-// the keyboard focus, presses with Space, and is known to assistive technology as a push button
+// the keyboard focus, and is known to assistive technology as a push button
 // whose press action visits the room. It paints nothing but its back colour, whatever the style
 // or its state, so no look ever shows the room number or which rooms were tried.
 class RoomCell final : public QAbstractButton {
@@ -18,7 +18,7 @@ public:
 
     // The caption read back as a number, as the game reads a room.
     int RoomNumber() const { return text().toInt(); }
-    Room Place() const { return m_room; }
+    Room TheRoom() const { return m_room; }
     void SetColours(Colour back, Colour text);
 
 signals:

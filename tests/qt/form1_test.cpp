@@ -51,8 +51,8 @@ private slots:
     void arrowsAndTabMoveTheFocusBetweenRooms();
     void aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace_data();
     void aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace();
-    void aHeldEnterVisitsOnce_data();
-    void aHeldEnterVisitsOnce();
+    void aHeldKeyVisitsOnce_data();
+    void aHeldKeyVisitsOnce();
     void theFocusMarkShowsForTheKeyboardOnly();
     void f10OpensTheMenuBarForTheKeyboard();
     void menuKeysAndTheMouseLeaveTheFocusOnTheRoom_data();
@@ -233,7 +233,7 @@ void Form1Test::aWholeMissionFromTheMenuEndsInTheDialog() {
     QCOMPARE(rig.box.texts.mid(rig.box.texts.size() - 2),
              (QStringList{"君の任務は終わった。", "捕まえた人数：6人     報酬額：36万ドル"}));
     QVERIFY(!rig.window.isEnabled());
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->isEnabled());
@@ -242,7 +242,7 @@ void Form1Test::aWholeMissionFromTheMenuEndsInTheDialog() {
 
     QTest::mouseClick(dialog->YesButton(), Qt::LeftButton);
     QVERIFY(rig.window.isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return rig.window.ContinueDialog() == nullptr; }));
+    QVERIFY(QTest::qWaitFor([&] { return rig.window.OpenDialog() == nullptr; }));
 
     rig.box.texts.clear();
     rig.ClickRoom(11);
@@ -317,7 +317,7 @@ void Form1Test::aDisabledWindowIgnoresCellsMenusAndClose() {
     QApplication::sendEvent(handle, &frameClose);
     QVERIFY(rig.window.isVisible());
     QCOMPARE(rig.exit.calls, 0);
-    QVERIFY(rig.window.ContinueDialog()->isVisible());
+    QVERIFY(rig.window.OpenDialog()->isVisible());
 }
 
 void Form1Test::arrowsAndTabMoveTheFocusBetweenRooms_data() {
@@ -384,30 +384,34 @@ void Form1Test::aKeyboardPlayerVisitsTheFocusedRoomAndKeepsItsPlace() {
         }
     }
     QCOMPARE(rig.box.texts.last(), QStringLiteral("捕まえた人数：6人     報酬額：36万ドル"));
-    Form2* dialog = rig.window.ContinueDialog();
+    Form2* dialog = rig.window.OpenDialog();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(rig.window.isEnabled());
     QTRY_COMPARE(QApplication::focusWidget(), room11);
 }
 
-void Form1Test::aHeldEnterVisitsOnce_data() {
+void Form1Test::aHeldKeyVisitsOnce_data() {
     QTest::addColumn<Qt::Key>("key");
     QTest::newRow("Return") << Qt::Key_Return;
     QTest::newRow("Enter") << Qt::Key_Enter;
+    QTest::newRow("Space") << Qt::Key_Space;
 }
 
-void Form1Test::aHeldEnterVisitsOnce() {
+void Form1Test::aHeldKeyVisitsOnce() {
     QFETCH(Qt::Key, key);
     UiRig rig;
     ActivateWindow(rig);
     RoomCell* room = rig.window.Cell(CellOf(33));
     room->setFocus();
-    // The first press visits (before Start: one box); the keyboard's repeats of it do not.
+    // One visit (before Start: one box), as Enter goes down or Space comes up; no repeat visits.
     for (bool repeat : {false, true, true, true}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), repeat);
-        QApplication::sendEvent(room, &press);
+        if (repeat)
+            QTest::simulateEvent(room, false, key, Qt::NoModifier, QString(), true);
+        QTest::simulateEvent(room, true, key, Qt::NoModifier, QString(), repeat);
     }
+    QCOMPARE(rig.box.texts.isEmpty(), key == Qt::Key_Space);
+    QTest::simulateEvent(room, false, key, Qt::NoModifier, QString(), false);
     QCOMPARE(rig.box.texts, QStringList{"メニュー中のスタートキーをクリックしてください。"});
 }
 
@@ -560,24 +564,30 @@ void Form1Test::aScreenReaderFindsNamedRoomButtonsThatVisit() {
         QVERIFY(!iface->state().focusable);
     }
 
-    // The description tells which suspect is sought, as the background's colour does.
+    // The name and the description tell which suspect is sought, as the background's colour does.
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&rig.window);
-    QCOMPARE(window->text(QAccessible::Description), QString());
+    const auto sought = [&](const QString& suspect) {
+        QCOMPARE(window->text(QAccessible::Description), suspect);
+        QCOMPARE(window->text(QAccessible::Name), ("Quv " + suspect).trimmed());
+    };
+    sought(QString());
     rig.random.QueueRoom(32);
     rig.ClickMenuBar("S");
-    QCOMPARE(window->text(QAccessible::Description), QStringLiteral("1人目"));
+    sought(QStringLiteral("1人目"));
     rig.box.texts.clear();
     actions->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(rig.box.texts.size(), 3);
     QCOMPARE(rig.box.texts.first(), QStringLiteral("奴だ！\u3000ここにいやがった！"));
-    QCOMPARE(window->text(QAccessible::Description), QStringLiteral("2人目"));
+    sought(QStringLiteral("2人目"));
 
     // Once the mission has ended nobody is sought, though the counter is back at 1.
     for (int suspect = 2; suspect <= 6; ++suspect)
         rig.ClickRoom(11); // where the random source's fallback hides every later suspect
-    QVERIFY(rig.window.ContinueDialog());
+    QVERIFY(rig.window.OpenDialog());
     QCOMPARE(rig.window.State().SuspectNo, 1);
-    QCOMPARE(window->text(QAccessible::Description), QString());
+    sought(QString());
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(rig.window.OpenDialog());
+    QCOMPARE(dialog->text(QAccessible::Description), QStringLiteral("ゲーム、続けるか？"));
 }
 
 QTEST_MAIN(Form1Test)

@@ -26,7 +26,7 @@ private slots:
 private:
     static Form2* EndAMission(UiRig& rig) {
         rig.PlayPerfectMission();
-        return rig.window.ContinueDialog();
+        return rig.window.OpenDialog();
     }
 };
 
@@ -99,7 +99,7 @@ void Form2Test::yesGivesTheMainWindowBackForAnotherMission() {
     QVERIFY(!rig.window.isEnabled());
     QTest::mouseClick(dialog->YesButton(), Qt::LeftButton);
     QVERIFY(rig.window.isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return rig.window.ContinueDialog() == nullptr; }));
+    QVERIFY(QTest::qWaitFor([&] { return rig.window.OpenDialog() == nullptr; }));
 
     // A second mission ends in a fresh dialog, and the high score carries over.
     rig.box.texts.clear();
@@ -203,7 +203,7 @@ void Form2Test::aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne() {
     QVERIFY(second->isVisible());
     QTest::mouseClick(second->YesButton(), Qt::LeftButton);
     QVERIFY(rig.window.isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return rig.window.ContinueDialog() == nullptr; }));
+    QVERIFY(QTest::qWaitFor([&] { return rig.window.OpenDialog() == nullptr; }));
 }
 
 QTEST_MAIN(Form2Test)

@@ -60,6 +60,8 @@ private:
 // bridge performs it.
 void PressAsAScreenReader(Form1& window, const QString& what) {
     QAccessibleInterface* target = nullptr;
+    if (what == QLatin1String("close"))
+        return void(window.close());
     if (what.startsWith(QLatin1String("room "))) {
         target = QAccessible::queryAccessibleInterface(window.Cell(CellOf(what.mid(5).toInt())));
     } else {
@@ -161,6 +163,8 @@ void QtMessageBoxTest::aScreenReadersPressWhileTheGameWaitsDoesNothing_data() {
     QTest::newRow("box: start") << true << "S";
     QTest::newRow("box: current score") << true << "GSC";
     QTest::newRow("box: high score") << true << "HSC";
+    QTest::newRow("box: quit") << true << "E";
+    QTest::newRow("box: closing the window") << true << "close";
     QTest::newRow("dialog: a room") << false << "room 33";
     QTest::newRow("dialog: start") << false << "S";
     QTest::newRow("dialog: quit") << false << "E";
@@ -203,12 +207,13 @@ void QtMessageBoxTest::aScreenReadersPressWhileTheGameWaitsDoesNothing() {
         QCOMPARE(window.State().Reward, 6);
         QCOMPARE(window.State().CaughtCount, 1);
         QCOMPARE(window.State().SuspectNo, 2);
+        QVERIFY(exit.calls == 0 && window.isVisible());
         return;
     }
 
     for (int suspect = 1; suspect <= 6; ++suspect)
         QTest::mouseClick(window.Cell(CellOf(11)), Qt::LeftButton);
-    QVERIFY(window.ContinueDialog() && window.ContinueDialog()->isVisible());
+    QVERIFY(window.OpenDialog() && window.OpenDialog()->isVisible());
     const qsizetype boxes = closer.seen.size();
     // What a screen reader learns of the rooms meanwhile: they are unavailable.
     QVERIFY(QAccessible::queryAccessibleInterface(window.Cell(0))->state().disabled);
@@ -217,7 +222,7 @@ void QtMessageBoxTest::aScreenReadersPressWhileTheGameWaitsDoesNothing() {
     QCOMPARE(exit.calls, 0);
     QCOMPARE(window.State().MissionActive, 0);
     QVERIFY(!window.isEnabled());
-    QVERIFY(window.ContinueDialog()->isVisible());
+    QVERIFY(window.OpenDialog()->isVisible());
 }
 
 void QtMessageBoxTest::endProgramLeavesTheEventLoop() {

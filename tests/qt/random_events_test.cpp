@@ -25,7 +25,7 @@ void RandomEventsTest::theWindowsSurviveRandomPlay() {
     for (int step = 0; step < 10000; ++step) {
         while (rig->random.Queued() < 4)
             rig->random.Queue(std::min(unit(engine), 0.99999f));
-        Form2* dialog = rig->window.ContinueDialog();
+        Form2* dialog = rig->window.OpenDialog();
         const bool dialogOpen = dialog && dialog->isVisible();
         const int event = pick(engine);
         switch (event) {
@@ -83,7 +83,7 @@ void RandomEventsTest::theWindowsSurviveRandomPlay() {
             ++programs;
             continue;
         }
-        dialog = rig->window.ContinueDialog();
+        dialog = rig->window.OpenDialog();
         const bool open = dialog && dialog->isVisible();
         if (open && !dialogOpen)
             ++missionsEnded;

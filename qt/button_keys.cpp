@@ -1,0 +1,49 @@
+// ButtonKeys: Enter and Space on a window's push buttons, one press of the key per press.
+#include "qt/button_keys.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+std::optional<KeyPress::Key> KeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyPress::Key::Enter;
+    case Qt::Key_Space:
+        return KeyPress::Key::Space;
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace
+
+ButtonKeys::ButtonKeys(QObject* parent)
+    : QObject(parent) {}
+
+void ButtonKeys::Watch(QAbstractButton* button) {
+    m_buttons.push_back(button);
+    button->installEventFilter(this);
+}
+
+bool ButtonKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const std::optional<KeyPress::Key> key = KeyOf(*keyEvent);
+    const auto found = std::find(m_buttons.begin(), m_buttons.end(), watched);
+    if (!key || found == m_buttons.end())
+        return false;
+    const int control = static_cast<int>(found - m_buttons.begin());
+    bool press = false;
+    if (event->type() == QEvent::KeyPress)
+        press = m_keys.Down(*key, keyEvent->isAutoRepeat(), control);
+    else if (!keyEvent->isAutoRepeat()) // Qt brings each repeat as a release and a press
+        press = m_keys.Up(*key, control);
+    if (press)
+        (*found)->click();
+    return true;
+}
