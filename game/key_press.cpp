@@ -10,8 +10,8 @@ bool KeyPress::Down(Key key, bool repeat, int control) {
     return false;
 }
 
-bool KeyPress::Up(Key key, int control) {
-    if (key != Key::Space)
+bool KeyPress::Up(Key key, bool repeat, int control) {
+    if (key != Key::Space || repeat)
         return false;
     // A Space released on another control (the focus moved while it was held) presses nothing.
     const bool pressed = m_spaceDownOn == control && control != kNone;

@@ -14,8 +14,10 @@ public:
     // keyboard's auto-repeat of a key already down, or a key that was down before the control had
     // the focus. True: press control now.
     bool Down(Key key, bool repeat, int control);
-    // The key came up on control. True: press control now.
-    bool Up(Key key, int control);
+    // The key came up on control; repeat: a release the keyboard's auto-repeat makes up (some
+    // toolkits bring each repeat of a held key as a release and a press), after which the key is
+    // still down. True: press control now.
+    bool Up(Key key, bool repeat, int control);
 
 private:
     static constexpr int kNone = -1;

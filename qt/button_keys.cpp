@@ -41,8 +41,8 @@ bool ButtonKeys::eventFilter(QObject* watched, QEvent* event) {
     bool press = false;
     if (event->type() == QEvent::KeyPress)
         press = m_keys.Down(*key, keyEvent->isAutoRepeat(), control);
-    else if (!keyEvent->isAutoRepeat()) // Qt brings each repeat as a release and a press
-        press = m_keys.Up(*key, control);
+    else
+        press = m_keys.Up(*key, keyEvent->isAutoRepeat(), control);
     if (press)
         (*found)->click();
     return true;

@@ -95,7 +95,7 @@ EMSCRIPTEN_KEEPALIVE const char* quv_building_name() {
 EMSCRIPTEN_KEEPALIVE int quv_key(int down, int key, int repeat, int control) {
     KeyPress& keys = TheProgram().keys;
     const KeyPress::Key which = key == 0 ? KeyPress::Key::Enter : KeyPress::Key::Space;
-    return down ? keys.Down(which, repeat != 0, control) : keys.Up(which, control);
+    return down ? keys.Down(which, repeat != 0, control) : keys.Up(which, repeat != 0, control);
 }
 
 // The last key or mouse press on a room decides whether the focus frame shows.

@@ -140,7 +140,8 @@ bool Form2::PressKey(const MSG& msg) {
         for (const auto& control : {ContinueDialog::kYes, ContinueDialog::kNo})
             SendMessageW(Item(control), BM_SETSTATE, down && Item(control) == msg.hwnd, 0);
     }
-    if (msg.message == WM_KEYDOWN ? m_keys.Down(key, wasDown, id) : m_keys.Up(key, id))
+    // Windows brings a held key as repeated downs only: every release is a real one.
+    if (msg.message == WM_KEYDOWN ? m_keys.Down(key, wasDown, id) : m_keys.Up(key, false, id))
         Answer(yes);
     return true;
 }

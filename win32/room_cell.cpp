@@ -79,7 +79,7 @@ void RoomCell::MouseUp(POINT at) {
 }
 
 void RoomCell::CancelPress() {
-    m_keys->Up(KeyPress::Key::Space, kNoCell);
+    m_keys->Up(KeyPress::Key::Space, false, kNoCell);
     if (std::exchange(m_mouseDown, false) && GetCapture() == m_hwnd)
         ReleaseCapture();
 }
@@ -148,7 +148,8 @@ LRESULT RoomCell::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     case WM_KEYUP:
-        if (wParam == VK_SPACE && m_keys->Up(KeyPress::Key::Space, m_id))
+        // Windows brings a held key as repeated downs only: every release is a real one.
+        if (wParam == VK_SPACE && m_keys->Up(KeyPress::Key::Space, false, m_id))
             Press();
         break;
     case WM_LBUTTONDOWN:

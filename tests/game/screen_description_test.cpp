@@ -140,7 +140,9 @@ TEST(MainWindowTest, TheDescriptionNamesTheSuspectSoughtOnlyWhileAMissionRuns) {
 // button it went down on; the keyboard's repeats press nothing.
 struct PressRow {
     const char* name;
-    const char* keys; // e+ Enter down, e* its repeat, s+ s* s- Space; a digit after: the control
+    // e+ Enter down, e* its repeat, e- up, e~ a release the repeat makes up; s for Space; a digit
+    // after: the control
+    const char* keys;
     const char* pressed;
 };
 
@@ -153,8 +155,9 @@ TEST_P(KeyPressTest, OnePressOfAKeyPressesOnce) {
     for (std::size_t i = 0; i + 2 < keys.size(); i += 4) {
         const auto key = keys[i] == 'e' ? KeyPress::Key::Enter : KeyPress::Key::Space;
         const int control = keys[i + 2] - '0';
-        const bool press = keys[i + 1] == '-' ? rule.Up(key, control)
-                                              : rule.Down(key, keys[i + 1] == '*', control);
+        const char edge = keys[i + 1];
+        const bool press = edge == '-' || edge == '~' ? rule.Up(key, edge == '~', control)
+                                                      : rule.Down(key, edge == '*', control);
         if (press)
             pressed += std::to_string(control);
     }
@@ -166,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PressRow{"EnterHeld", "e+1 e*1 e*1 e-1", "1"},
                       PressRow{"EnterHeldFromTheBoxIntoTheDialog", "e*2 e*2 e-2", ""},
                       PressRow{"SpaceHeld", "s+1 s*1 s*1 s-1", "1"},
+                      PressRow{"SpaceHeldAsReleasesAndPresses", "s+1 s~1 s*1 s~1 s*1 s-1", "1"},
                       PressRow{"SpaceReleasedElsewhere", "s+1 s-2 s-1", ""},
                       PressRow{"TwoPressesTwoVisits", "e+1 e-1 s+3 s-3 e+1", "131"}),
     [](const auto& info) { return std::string(info.param.name); });
