@@ -13,8 +13,10 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 # CPack writes the Debian package's own members with the umask's modes.
 umask 022
 jobs=$(nproc)
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# The builds lie at one place inside the sources: the Qt program's generated code names its
+# headers by their path from there, which then is the same in every checkout.
+scratch=$PWD/build-release
+rm -rf "$scratch"
 # A folder of an earlier release is emptied; any other that holds files is left alone.
 if [ -n "$(ls -A "$out" 2>/dev/null)" ] && [ ! -f "$out/SHA256SUMS" ]; then
     echo "$out holds files but no release; name an empty or new folder" >&2
