@@ -10,6 +10,8 @@ out=$(realpath -m "${1:-release}")
 
 bash scripts/install-deps.sh release
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+# Emscripten finds its Node modules there, as the web preset says.
+export NODE_PATH=/usr/share/nodejs
 # CPack writes the Debian package's own members with the umask's modes.
 umask 022
 jobs=$(nproc)
