@@ -1,3 +1,6 @@
+# Every date a package carries is the last commit's.
+include(${CPACK_QUV_SOURCE_DIR}/cmake/source_date_epoch.cmake)
+
 # Per package, when CPack runs. The Debian package takes its library dependencies from
 # dpkg-shlibdeps, and CPack needs `file` to pick the programs to give it: without the one CPack
 # stops half-way, without the other it makes a package that depends on no library at all.

@@ -15,4 +15,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # One self-contained program: the C++ and GCC runtimes and winpthread are linked in. Without
 # -static, -static-libgcc -static-libstdc++ still leave libwinpthread-1.dll to be shipped.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")

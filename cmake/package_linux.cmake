@@ -47,7 +47,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-ipafont-gothic | fonts-
 # main window and the dialog behave as on X11); without it, it runs through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # Debian keeps games in /usr/games; the package moves the executable there.
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/move_to_games.cmake)
+list(PREPEND CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/move_to_games.cmake)
 
 # Checks that CPack has the tools the Debian package needs, and says which are missing.
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_options_linux.cmake)

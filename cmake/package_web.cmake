@@ -6,3 +6,5 @@ set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME quv-${PROJECT_VERSION}-web)
 # The zip opens as one folder, the site's root.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+# Every date the zip carries is the last commit's.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/source_date_epoch.cmake)

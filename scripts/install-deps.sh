@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages QUV needs, asking apt only when one is missing: "play" (the
 # default) for building and running the game, "test" for building and running every test,
-# QUV.exe's under Wine included, "package" for the Debian package and "bench" for the start-up
-# benchmark. Run as root on Debian 12. Prints one line per phase, and a line at every tenth of
-# the download and of the install; if apt fails, its own error follows and the script stops.
+# QUV.exe's under Wine included, "package" for the Debian package, "release" for every package
+# (scripts/release.sh) and "bench" for the start-up benchmark. Run as root on Debian 12. Prints
+# one line per phase, and a line at every tenth of the download and of the install; if apt
+# fails, its own error follows and the script stops.
 set -euo pipefail
 set_name=${1:-play}
 case $set_name in
-play | test | package | bench) ;;
-*) echo "usage: $0 [play|test|package|bench]" >&2; exit 2 ;;
+play | test | package | release | bench) ;;
+*) echo "usage: $0 [play|test|package|release|bench]" >&2; exit 2 ;;
 esac
 
 # What playing needs: building the game and running it.
@@ -36,6 +37,12 @@ fi
 # What the Debian package and the benchmark need besides playing (testing needs them too).
 if [ "$set_name" = package ]; then
     packages+=(file dpkg-dev binutils)
+fi
+# What the release builds besides: the Debian package, QUV.exe and its packages, the web page.
+if [ "$set_name" = release ]; then
+    packages+=(file dpkg-dev binutils
+        g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 icoutils nsis zip unzip
+        emscripten imagemagick git)
 fi
 if [ "$set_name" = bench ]; then
     packages+=(libx11-dev xvfb)
