@@ -14,6 +14,15 @@ public:
     void KeyboardUsed() { m_keyboard = true; }
     void MouseUsed() { m_keyboard = false; }
 
+    // How the focus came to a room. The keyboard entering the building (Tab from the menu bar,
+    // the keys coming back from it) shows the frame at once, a click hides it, and the game's own
+    // moves (to the room visited, after ＹＥＳ) leave it as the player's last input left it.
+    enum class Cause { Keyboard, Mouse, Game };
+    void FocusArrived(Cause cause) {
+        if (cause != Cause::Game)
+            m_keyboard = cause == Cause::Keyboard;
+    }
+
     // Whether to draw it now. alwaysShown: the system asks for focus to be shown whatever input
     // the player last used.
     bool Shown(bool roomHasFocus, bool alwaysShown = false) const {

@@ -16,18 +16,22 @@ constexpr int kBuildingSize = 5; // columns per floor, and floors
 constexpr int kFirstVisitPay = 6;
 } // namespace
 
+// Once the action is over, assistive technology hears where it left the suspect sought.
 class Game::Acting {
 public:
-    explicit Acting(bool& acting)
-        : m_acting(acting) {
-        m_acting = true;
+    explicit Acting(Game& game)
+        : m_game(game) {
+        m_game.m_acting = true;
     }
-    ~Acting() { m_acting = false; }
+    ~Acting() {
+        m_game.m_acting = false;
+        m_game.ShowNames();
+    }
     Acting(const Acting&) = delete;
     Acting& operator=(const Acting&) = delete;
 
 private:
-    bool& m_acting;
+    Game& m_game;
 };
 
 Game::Game(GameView& view, MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
@@ -40,12 +44,23 @@ void Game::InitializeGame() {
     m_state.MissionActive = 0;
     m_state.HighScore = 0;
     m_random.Seed();
+    ShowNames();
+}
+
+Game::Window Game::InFront() const {
+    if (m_acting)
+        return Window::Box;
+    return m_awaitingAnswer ? Window::Dialog : Window::Main;
+}
+
+void Game::ShowNames() {
+    m_view.ShowNames(MainWindow::NamesOf(m_state));
 }
 
 void Game::StartMission() {
     if (!Ready())
         return;
-    const Acting acting(m_acting);
+    const Acting acting(*this);
     for (MessageKey intro : {MessageKey::msgIntro1, MessageKey::msgIntro2, MessageKey::msgIntro3,
                              MessageKey::msgIntro4, MessageKey::msgIntro5, MessageKey::msgIntro6})
         Show(intro);
@@ -62,14 +77,14 @@ void Game::StartMission() {
 void Game::ShowCurrentScore() {
     if (!Ready())
         return;
-    const Acting acting(m_acting);
+    const Acting acting(*this);
     Show(MessageKey::msgCurrentScore, {m_state.Reward});
 }
 
 void Game::ShowHighScore() {
     if (!Ready())
         return;
-    const Acting acting(m_acting);
+    const Acting acting(*this);
     Show(MessageKey::msgHighScore, {m_state.HighScore});
 }
 
@@ -91,7 +106,7 @@ void Game::VisitRoom(int cell, int roomNumber) {
         return;
     m_lastVisited = cell;
     {
-        const Acting acting(m_acting);
+        const Acting acting(*this);
         Visit(cell, roomNumber);
     }
     // Behind the continue dialog the focus stays with it; YES gives the room back.
@@ -224,5 +239,6 @@ bool Game::CloseMainWindow() {
 }
 
 void Game::Show(MessageKey key, std::initializer_list<int> values) {
+    ShowNames();
     ShowMessage(m_messages, key, values);
 }

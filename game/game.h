@@ -46,6 +46,19 @@ public:
     // continue dialog waits (false: the window stays).
     bool CloseMainWindow();
 
+    // The window that must be in front with the keyboard: a box while one waits, else the
+    // continue dialog while it waits for its answer, else the main window. A click on or an
+    // activation of the main window brings this one back to the front with the keyboard, on
+    // every desktop, whatever the window manager raised.
+    enum class Window { Main, Box, Dialog };
+    Window InFront() const;
+    // The window every box belongs to and stays in front of: the continue dialog while it is
+    // open, otherwise the main window.
+    Window BoxOwner() const { return m_awaitingAnswer ? Window::Dialog : Window::Main; }
+    // The room the keyboard goes on from when nothing else says where: the last one visited,
+    // else the first.
+    int HomeRoom() const { return m_lastVisited >= 0 ? m_lastVisited : 0; }
+
     // Whether a room or a menu choice acts now: no action waits on a box and no answer is
     // awaited. Front ends ask before they do anything of their own for an input.
     bool Ready() const { return !m_acting && !m_awaitingAnswer; }
@@ -58,6 +71,7 @@ private:
     class Acting;
 
     void Show(MessageKey key, std::initializer_list<int> values = {});
+    void ShowNames();
     std::int16_t DrawCoordinate();
     void Visit(int cell, int roomNumber);
     void Catch(int cell);

@@ -24,6 +24,21 @@ std::span<const MenuBarItem> MenuBar() {
     return kBar;
 }
 
+MenuCommand CommandAt(int barPosition, int itemPosition) {
+    if (barPosition < 0 || barPosition >= static_cast<int>(kBar.size()))
+        return MenuCommand::None;
+    const MenuBarItem& item = kBar[static_cast<std::size_t>(barPosition)];
+    if (itemPosition < 0)
+        return item.command;
+    if (itemPosition >= static_cast<int>(item.submenu.size()))
+        return MenuCommand::None;
+    return item.submenu[static_cast<std::size_t>(itemPosition)].command;
+}
+
+std::string CellControl(int index) {
+    return "Label2_" + std::to_string(index);
+}
+
 std::string Description(const GameState& state) {
     // SuspectNo passes the last suspect while the mission's closing boxes are open.
     const bool sought =
@@ -44,6 +59,10 @@ std::string AccessibleName(const GameState& state) {
 
 std::string BuildingName(const GameState& state) {
     return WithSuspect(kBuildingName, state);
+}
+
+Names NamesOf(const GameState& state) {
+    return {AccessibleName(state), BuildingName(state), Description(state)};
 }
 
 int FittingDpi(PixelSize viewport, PixelSize chrome, bool touch) {

@@ -21,8 +21,8 @@ inline constexpr const char* kBuildingName = "ビル";
 inline constexpr const char* kFacadeControl = "Label1";
 inline constexpr const char* kFacadeName = "外壁";
 inline constexpr TwipsRect kFacade{720, 720, 3255, 4215};
-// A cell's control name is this with its index, as in Label2_12.
-inline constexpr const char* kCellControl = "Label2";
+// A cell's control name: Label2 with its index, as in Label2_12.
+std::string CellControl(int index);
 
 // One item of a submenu: its control name, its caption (no access key, no shortcut) and what it
 // does.
@@ -43,6 +43,9 @@ struct MenuBarItem {
 
 // The bar from left to right.
 std::span<const MenuBarItem> MenuBar();
+// The command of the bar's item at barPosition, or of the item at itemPosition of its submenu
+// (-1: the bar's item itself); None for a position the tree does not have.
+MenuCommand CommandAt(int barPosition, int itemPosition = -1);
 
 // What the window's description tells assistive technology: the suspect sought, as the
 // background's colour tells a sighted player ("2人目"); empty while none is sought: before a
@@ -59,6 +62,15 @@ std::string BuildingName(const GameState& state);
 // this text and a button that starts a fresh program.
 inline constexpr const char* kEndedText = "ゲームは終了しました。";
 inline constexpr const char* kRestartCaption = "新しいゲームを始める";
+
+// All that assistive technology is told of the suspect sought, at one moment.
+struct Names {
+    std::string window;      // AccessibleName
+    std::string building;    // BuildingName
+    std::string description; // Description
+    bool operator==(const Names&) const = default;
+};
+Names NamesOf(const GameState& state);
 
 // The resolution the window is laid out at to fit whole in a view of viewport pixels (pixels at
 // kDesignDpi), around a client area of chrome pixels more (title bar, menu bar, frame, measured at

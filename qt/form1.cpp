@@ -26,7 +26,6 @@ Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exi
     setWindowIcon(QIcon(QStringLiteral(":/icons/quv-32.png")));
     BuildMenu();
     BuildBuilding();
-    UpdateSuspectSought();
     // Fixed size: the client area below the menu bar keeps its size whatever the menu needs.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -65,7 +64,6 @@ void Form1::AddCommand(QWidget* menu, const char* control, const char* caption,
 
 void Form1::Choose(MenuCommand command) {
     m_game.Choose(command);
-    UpdateSuspectSought();
     // Chosen from the keyboard: the keys go back to the building.
     m_menuKeys->Leave();
 }
@@ -91,7 +89,7 @@ void Form1::BuildBuilding() {
     for (int index = 0; index < Room::kCount; ++index) {
         const Room room = Room::AtIndex(index);
         auto* cell = new RoomCell(room, m_client);
-        cell->setObjectName(QStringLiteral("%1_%2").arg(MainWindow::kCellControl).arg(index));
+        cell->setObjectName(QString::fromStdString(MainWindow::CellControl(index)));
         cell->setGeometry(LayoutRect(room.Place()));
         roomKeys->Watch(cell);
         cell->installEventFilter(this);
@@ -109,7 +107,6 @@ void Form1::Visit(RoomCell* cell) {
     if (!m_game.Ready())
         return;
     m_game.VisitRoom(cell->TheRoom().Index(), cell->RoomNumber());
-    UpdateSuspectSought();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -141,11 +138,10 @@ void Form1::UpdateFocusMark() {
                                                  : QRect());
 }
 
-void Form1::UpdateSuspectSought() {
+void Form1::ShowNames(const MainWindow::Names& names) {
     // The visible caption stays as it is; a screen reader's title and where-am-I read the name.
-    const GameState& state = m_game.State();
-    setAccessibleName(QString::fromStdString(MainWindow::AccessibleName(state)));
-    setAccessibleDescription(QString::fromStdString(MainWindow::Description(state)));
+    setAccessibleName(QString::fromStdString(names.window));
+    setAccessibleDescription(QString::fromStdString(names.description));
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

@@ -33,6 +33,7 @@ public:
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
     void FocusRoom(int cell) override;
+    void ShowNames(const MainWindow::Names& names) override;
 
     const GameState& State() const { return m_game.State(); }
     QWidget* ClientArea() const { return m_client; }
@@ -57,7 +58,6 @@ private:
     void Choose(MenuCommand command);
     void Visit(RoomCell* cell);
     void UpdateFocusMark();
-    void UpdateSuspectSought();
 
     Game m_game;
     QWidget* m_client = nullptr;

@@ -96,8 +96,7 @@ void Window(std::string& markup, std::string& rules) {
     std::sort(rooms.begin(), rooms.end(),
               [](const Room& a, const Room& b) { return a.TabPosition() < b.TabPosition(); });
     for (const Room& room : rooms) {
-        const std::string control =
-            std::string(MainWindow::kCellControl) + "_" + std::to_string(room.Index());
+        const std::string control = MainWindow::CellControl(room.Index());
         markup += "<button type=\"button\" class=\"cell\" aria-label=\"" +
                   Escaped(room.AccessibleName()) + "\" data-control=\"" + control +
                   "\"></button>\n";

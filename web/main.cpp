@@ -77,19 +77,6 @@ EMSCRIPTEN_KEEPALIVE int quv_ready() {
     return TheProgram().game.Ready();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* quv_description() {
-    return Handed(MainWindow::Description(TheProgram().game.State()));
-}
-
-// The window's and the building's names for assistive technology, with the suspect sought.
-EMSCRIPTEN_KEEPALIVE const char* quv_window_name() {
-    return Handed(MainWindow::AccessibleName(TheProgram().game.State()));
-}
-
-EMSCRIPTEN_KEEPALIVE const char* quv_building_name() {
-    return Handed(MainWindow::BuildingName(TheProgram().game.State()));
-}
-
 // Enter (key 0) or Space (key 1) went down (down 1) or up on control, a number the page gives
 // each room and button of the window. 1: press that control now.
 EMSCRIPTEN_KEEPALIVE int quv_key(int down, int key, int repeat, int control) {

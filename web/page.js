@@ -38,13 +38,12 @@
     },
     focusRoom(index) {
       lastVisited = index;
-      describe();
       cells[index].focus();
     },
+    showNames,
     measureDialog() { return question.measure(); },
     showDialog(layout) { question.open(layout); },
     showBox(title, text) {
-      describe();
       return box.show(title, text);
     },
     end,
@@ -66,7 +65,6 @@
       win.removeAttribute('aria-busy');
     }
     if (quv) {
-      describe();
       // The game gave the focus no new home (a visit's room, the dialog's YES) after its last
       // box: it goes back where it was.
       if (box.current.contains(document.activeElement) && before.isConnected)
@@ -79,16 +77,14 @@
   // What assistive technology is told of the suspect sought: in the window's description, and in
   // the window's, the building's and the tab's names, for a screen reader's where-am-I and title
   // commands and for the focus coming back to a room.
-  function describe() {
-    const text = call => quv.UTF8ToString(call());
-    const description = text(quv._quv_description);
+  function showNames(window, building, description) {
     if (description)
       win.setAttribute('aria-description', description);
     else
       win.removeAttribute('aria-description');
-    win.setAttribute('aria-label', text(quv._quv_window_name));
-    client.setAttribute('aria-label', text(quv._quv_building_name));
-    document.title = win.getAttribute('aria-label');
+    win.setAttribute('aria-label', window);
+    client.setAttribute('aria-label', building);
+    document.title = window;
   }
 
   // Enter or Space on a room or button: true when the window's keys say it presses it now.

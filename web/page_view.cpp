@@ -16,6 +16,9 @@ EM_JS(void, PageSetBackground, (const char* colour),
       { Module.page.setBackground(UTF8ToString(colour)); });
 EM_JS(void, PageSetEnabled, (int enabled), { Module.page.setEnabled(!!enabled); });
 EM_JS(void, PageFocusRoom, (int cell), { Module.page.focusRoom(cell); });
+EM_JS(void, PageShowNames, (const char* window, const char* building, const char* description), {
+    Module.page.showNames(UTF8ToString(window), UTF8ToString(building), UTF8ToString(description));
+});
 // Writes the question's width and height and the larger button's into sizes[0..3].
 EM_JS(void, PageMeasureDialog, (int* sizes),
       { HEAP32.set(Module.page.measureDialog(), sizes >> 2); });
@@ -38,6 +41,10 @@ void PageView::SetMainWindowEnabled(bool enabled) {
 
 void PageView::FocusRoom(int cell) {
     PageFocusRoom(cell);
+}
+
+void PageView::ShowNames(const MainWindow::Names& names) {
+    PageShowNames(names.window.c_str(), names.building.c_str(), names.description.c_str());
 }
 
 void PageView::ShowContinueDialog() {

@@ -12,6 +12,7 @@ public:
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
     void FocusRoom(int cell) override;
+    void ShowNames(const MainWindow::Names& names) override;
 
     // The page lays its window out at dpi; the dialog opens at the same.
     void SetDpi(int dpi) { dpi_ = dpi; }

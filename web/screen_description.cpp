@@ -33,10 +33,9 @@ std::string RoomJson(const Room& room, int dpi) {
     for (const PixelRect& side : FocusFrame::Sides(place, dpi))
         frame += (frame.empty() ? "" : ",") + Json(side);
     return "{" + Field("index", std::to_string(room.Index())) + "," +
-           Field("control", Quoted(std::string(MainWindow::kCellControl) + "_" +
-                                   std::to_string(room.Index()))) +
-           "," + Field("name", Quoted(room.AccessibleName())) + "," + Field("place", Json(place)) +
-           "," + Field("neighbours", "[" + neighbours + "]") + "," +
+           Field("control", Quoted(MainWindow::CellControl(room.Index()))) + "," +
+           Field("name", Quoted(room.AccessibleName())) + "," + Field("place", Json(place)) + "," +
+           Field("neighbours", "[" + neighbours + "]") + "," +
            Field("next", std::to_string(room.NextInTabOrder(false).Index())) + "," +
            Field("previous", std::to_string(room.NextInTabOrder(true).Index())) + "," +
            Field("frame", "[" + frame + "]") + "}";

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace {
 const wchar_t kClassName[] = L"QuvForm1";
@@ -95,8 +96,6 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
 
     // The window's load: before the player can do anything.
     m_game.InitializeGame();
-    m_announcedName = BuildingName();
-    m_announced = Description();
     ShowWindow(m_hwnd, showCommand);
     UpdateWindow(m_hwnd);
     return true;
@@ -176,25 +175,12 @@ void Form1::FocusCell(int index) {
     SetFocus(m_focus);
 }
 
-std::wstring Form1::BuildingName() const {
-    return Widen(MainWindow::BuildingName(m_game.State()));
-}
-
-std::wstring Form1::Description() const {
-    return Widen(MainWindow::Description(m_game.State()));
-}
-
-void Form1::Announce() {
-    const std::wstring name = BuildingName();
-    if (name != m_announcedName) {
-        m_announcedName = name;
+void Form1::ShowNames(const MainWindow::Names& names) {
+    const MainWindow::Names before = std::exchange(m_names, names);
+    if (names.building != before.building)
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
-    }
-    const std::wstring description = Description();
-    if (description != m_announced) {
-        m_announced = description;
+    if (names.description != before.description)
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
-    }
 }
 
 // A cell calls these from its window procedure, which no exception may leave.
@@ -291,7 +277,6 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         else if (HIWORD(wParam) == BN_CLICKED && id >= kFirstCellId &&
                  id < kFirstCellId + Room::kCount)
             Visit(static_cast<int>(id) - kFirstCellId);
-        Announce();
         return 0;
     }
     case WM_ENABLE:
@@ -306,8 +291,8 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETOBJECT:
         if (const auto answer = ClientAccessible::Answer(
-                m_hwnd, wParam, lParam, [this] { return BuildingName(); },
-                [this] { return Description(); }))
+                m_hwnd, wParam, lParam, [this] { return Widen(m_names.building); },
+                [this] { return Widen(m_names.description); }))
             return *answer;
         break;
     case WM_ERASEBKGND: {

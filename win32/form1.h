@@ -47,6 +47,9 @@ public:
     void SetMainWindowEnabled(bool enabled) override;
     void ShowContinueDialog() override;
     void FocusRoom(int cell) override;
+    // Screen readers hear of a change in the building's name or description before the box
+    // the game shows next, not after the whole action.
+    void ShowNames(const MainWindow::Names& names) override;
 
     const GameState& State() const { return m_game.State(); }
     const RoomCell& Cell(int index) const { return m_cells.at(static_cast<std::size_t>(index)); }
@@ -56,10 +59,6 @@ public:
     // The window the player deals with now, which every message box belongs to: the continue
     // dialog while it is open, otherwise the main window.
     HWND GameWindow() const;
-    // Tells screen readers that the building's name or description has changed, if it has; the
-    // program calls it before every box, so that what a box tells is heard with the window's
-    // news, not after it.
-    void Announce();
 
 private:
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
@@ -75,9 +74,6 @@ private:
     void OnCommand(UINT id);
     void Visit(int index);
     void FocusCell(int index);
-    // The building's name and description for assistive technology.
-    std::wstring BuildingName() const;
-    std::wstring Description() const;
     void StepFrom(const RoomCell& cell, Arrow arrow) override;
     void TabFrom(const RoomCell& cell, bool backwards) override;
     void InputSeen(bool keyboard) override;
@@ -96,9 +92,8 @@ private:
     std::unique_ptr<Form2> m_dialog;
     FocusFrame m_frame;
     KeyPress m_keys;
-    // What screen readers were last told the building is called and describes.
-    std::wstring m_announcedName;
-    std::wstring m_announced;
+    // What screen readers are told the building is called and describes.
+    MainWindow::Names m_names = MainWindow::NamesOf(GameState{});
     // The room that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
 };

@@ -4,7 +4,6 @@
 Program::Program(RandomSource& random)
     : m_window(m_messages, random, m_exit) {
     m_messages.SetOwner([this] { return m_window.GameWindow(); });
-    m_messages.SetOpening([this] { m_window.Announce(); });
 }
 
 bool Program::Start(HINSTANCE instance, int showCommand) {

@@ -37,7 +37,7 @@ RoomProvider::RoomProvider(const AccessibilityApi& api, HWND cell, Room room)
     : m_api(api)
     , m_cell(cell)
     , m_name(Widen(room.AccessibleName()))
-    , m_automationId(Widen(MainWindow::kCellControl) + L"_" + std::to_wstring(room.Index())) {}
+    , m_automationId(Widen(MainWindow::CellControl(room.Index()))) {}
 
 HRESULT RoomProvider::QueryInterface(REFIID riid, void** object) {
     if (!object)

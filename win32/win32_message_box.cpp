@@ -38,8 +38,6 @@ LRESULT CALLBACK CentreOverOwner(int code, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void Win32MessageBox::Show(const std::string& text) {
-    if (m_opening)
-        m_opening();
     HWND owner = Owner();
     g_owner = owner;
     g_hook = SetWindowsHookExW(WH_CBT, CentreOverOwner, nullptr, GetCurrentThreadId());

@@ -13,12 +13,9 @@ public:
     // over it and disables it until OK. Without one the box would belong to no window at all.
     void SetOwner(std::function<HWND()> owner) { m_owner = std::move(owner); }
     HWND Owner() const { return m_owner ? m_owner() : nullptr; }
-    // Called as each box is about to open.
-    void SetOpening(std::function<void()> opening) { m_opening = std::move(opening); }
 
     void Show(const std::string& text) override;
 
 private:
     std::function<HWND()> m_owner;
-    std::function<void()> m_opening;
 };

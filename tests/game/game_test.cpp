@@ -218,6 +218,26 @@ TEST_F(GameTest, TheMissionEndsWithSummaryResetDialogBackgroundAndDisabledWindow
     EXPECT_EQ(s.HideRoom * 10 + s.HideFloor, 11);
 }
 
+// A screen reader reading the window while a box shows hears the suspect that box is about, and
+// none from the mission's closing boxes until the next mission's first suspect.
+TEST_F(GameTest, AssistiveTechnologyHearsTheSuspectSoughtBeforeEveryBox) {
+    game.InitializeGame();
+    EXPECT_EQ(view.names.window, "Quv");
+    EXPECT_EQ(game.HomeRoom(), 0);
+    random.fallback = ScriptedRandom::Middle(1);
+    std::string heard;
+    box.onShow = [&](const std::string&) {
+        heard += view.names.description.empty() ? "-" : view.names.description.substr(0, 1);
+        EXPECT_EQ(view.names, MainWindow::NamesOf(game.State()));
+    };
+    game.StartMission();
+    for (int i = 0; i < 6; ++i)
+        Visit(11);
+    // The briefing, then each catch's two boxes and the next ordinal, then the closing boxes.
+    EXPECT_EQ(heard, "------111222333444555666--");
+    EXPECT_EQ(view.names.building, "ビル");
+}
+
 TEST_F(GameTest, AMissionOfLostSuspectsEndsWithNothing) {
     StartWithSuspectIn(55);
     random.fallback = ScriptedRandom::Middle(5);
@@ -342,6 +362,7 @@ TEST_P(OneActionTest, AnActionArrivingWhileABoxWaitsShowsAndChangesNothing) {
         if (text != row.box || arrived)
             return;
         arrived = true;
+        EXPECT_EQ(game.InFront(), Game::Window::Box);
         const GameState before = game.State();
         const std::size_t logged = log.size();
         row.action(game);
@@ -426,6 +447,8 @@ TEST_F(GameTest, WhileTheDialogWaitsTheMainWindowTakesNothingUntilYes) {
         Visit(11);
     ASSERT_TRUE(game.AwaitingAnswer());
     ASSERT_FALSE(game.Ready());
+    EXPECT_EQ(game.InFront(), Game::Window::Dialog);
+    EXPECT_EQ(game.BoxOwner(), Game::Window::Dialog);
     log.clear();
 
     Visit(11);
@@ -439,6 +462,8 @@ TEST_F(GameTest, WhileTheDialogWaitsTheMainWindowTakesNothingUntilYes) {
     EXPECT_TRUE(game.AnswerContinue(true));
     EXPECT_EQ(log, (EventLog{"enabled"}));
     EXPECT_EQ(view.focused.back(), CellOf(11)) << "YES gives the room visited back";
+    EXPECT_EQ(game.HomeRoom(), CellOf(11));
+    EXPECT_EQ(game.InFront(), Game::Window::Main);
     EXPECT_TRUE(game.Ready());
     EXPECT_FALSE(game.AnswerContinue(true)) << "a second YES has nothing to answer";
     log.clear();

@@ -26,6 +26,7 @@ public:
     void SetMainWindowEnabled(bool enabled) override { windowEnabled = enabled; }
     void ShowContinueDialog() override { ++dialogs; }
     void FocusRoom(int) override {}
+    void ShowNames(const MainWindow::Names&) override {}
     bool cellBlack = false;
     bool windowEnabled = true;
     int dialogs = 0;

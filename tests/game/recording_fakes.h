@@ -45,10 +45,17 @@ public:
     }
     // Kept apart from the log: where the focus goes is not part of a visit's order on screen.
     void FocusRoom(int cell) override { focused.push_back(cell); }
+    // Kept apart too: what assistive technology was last told, and how often.
+    void ShowNames(const MainWindow::Names& shown) override {
+        names = shown;
+        ++namesShown;
+    }
 
     // If set, runs as the dialog opens, while the visit that opened it still runs.
     std::function<void()> onDialog;
     std::vector<int> focused;
+    MainWindow::Names names;
+    int namesShown = 0;
 
 private:
     EventLog& m_log;

@@ -2,14 +2,17 @@
 // rooms and their places, the keyboard's walls, both windows' layouts and captions, the one
 // twips-to-pixel rule and the dialog's growth for a larger font. Values typed from the plan.
 #include "game/continue_dialog.h"
+#include "game/dialog_keys.h"
 #include "game/focus_frame.h"
 #include "game/game_state.h"
 #include "game/key_press.h"
 #include "game/main_window.h"
+#include "game/menu_keys.h"
 #include "game/room.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -117,6 +120,7 @@ TEST(MainWindowTest, CaptionClientAreaFacadeAndMenuAsDrawn) {
         menu += " ";
     }
     EXPECT_EQ(menu, "S:スタート=1 E:終了=2 SC:スコア=0[GSC:現在のスコア=3 HSC:ハイスコア=4 ] ");
+    EXPECT_EQ(MainWindow::CellControl(12), "Label2_12");
 }
 
 TEST(MainWindowTest, TheDescriptionNamesTheSuspectSoughtOnlyWhileAMissionRuns) {
@@ -295,6 +299,133 @@ TEST(FocusFrameTest, ShownForTheKeyboardOrWhenTheSystemAsksAroundAFocusedRoomOnl
     frame.MouseUsed();
     EXPECT_FALSE(frame.Shown(true));
 }
+
+// How the windows are operated: each row is one rule, played and written out as text.
+struct OperationRow {
+    const char* name;
+    std::function<std::string()> play;
+    const char* outcome;
+};
+
+void PrintTo(const OperationRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class OperationTest : public ::testing::TestWithParam<OperationRow> {};
+
+TEST_P(OperationTest, EachInputDoesWhatTheGameSays) {
+    EXPECT_EQ(GetParam().play(), GetParam().outcome);
+}
+
+// A key on a dialog button: the answer (- none, Y, N), where the focus goes and whether the
+// platform may act on the key too (+ consumed).
+std::string Dialog(DialogKeys& keys, Key key, bool down, bool shift,
+                   const ContinueDialog::Control& on, bool repeat = false) {
+    const DialogKeys::Step step = keys.OnKey(key, down, repeat, shift, on);
+    const char* answers = "-YN";
+    return std::string(1, answers[static_cast<int>(step.answer)]) +
+           (step.focus ? step.focus->name : "") + (step.consumed ? "+" : "");
+}
+
+std::string Menu(Key key, bool modified, bool inBar, bool submenuOpen) {
+    return std::to_string(static_cast<int>(MenuKeys::OnKey(key, modified, inBar, submenuOpen)));
+}
+
+std::string Keys(std::initializer_list<std::pair<const char*, const char*>> events) {
+    std::string keys;
+    for (const auto& [key, code] : events)
+        keys += std::to_string(static_cast<int>(BrowserKey(key, code)));
+    return keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, OperationTest,
+    ::testing::Values(
+        OperationRow{"TabGoesRoundTheDialogsButtons",
+                     [] {
+                         DialogKeys k;
+                         using ContinueDialog::kNo, ContinueDialog::kYes;
+                         std::string s = Dialog(k, Key::Tab, true, false, kYes) + " ";
+                         s += Dialog(k, Key::Tab, true, false, kNo) + " ";
+                         s += Dialog(k, Key::Tab, true, true, kYes) + " ";
+                         return s + Dialog(k, Key::Tab, false, false, kNo);
+                     },
+                     "-Command2+ -Command1+ -Command2+ -+"},
+        OperationRow{"EnterAndSpaceAnswerWithTheFocusedButtonEscapeWithNeither",
+                     [] {
+                         DialogKeys k;
+                         using ContinueDialog::kNo, ContinueDialog::kYes;
+                         // In order: the operands of + may be worked out in any.
+                         std::string s = Dialog(k, Key::Escape, true, false, kYes) + " ";
+                         s += Dialog(k, Key::Enter, true, false, kNo, true) + " ";
+                         s += Dialog(k, Key::Enter, true, false, kNo) + " ";
+                         s += Dialog(k, Key::Space, true, false, kYes);
+                         s += Dialog(k, Key::Space, false, false, kYes) + " ";
+                         s += Dialog(k, Key::F10, true, false, kYes) + " ";
+                         return s + Dialog(k, Key::Enter, true, false, ContinueDialog::kQuestion);
+                     },
+                     "-+ -+ N+ -+Y+ - -"},
+        OperationRow{"TheDialogsFrameAnswersYes",
+                     [] { return std::to_string(static_cast<int>(DialogKeys::FrameClosed())); },
+                     "1"},
+        OperationRow{"F10EntersAndLeavesTheBarEscapeClosesTheSubmenuFirst",
+                     [] {
+                         return Menu(Key::F10, false, false, false) +
+                                Menu(Key::F10, false, true, true) +
+                                Menu(Key::Escape, false, true, true) +
+                                Menu(Key::Escape, false, true, false) +
+                                Menu(Key::Escape, false, false, false) +
+                                Menu(Key::F10, true, false, false) +
+                                Menu(Key::Enter, false, true, false);
+                     },
+                     "1323000"},
+        OperationRow{"LeavingTheBarTheKeysGoBackToTheirRoomOrHome",
+                     [] {
+                         MenuKeys keys;
+                         const int home = keys.Leave(7);
+                         keys.Entered(12);
+                         const int from = keys.Leave(7);
+                         return std::to_string(home) + " " + std::to_string(from) + " " +
+                                std::to_string(keys.Leave(3));
+                     },
+                     "7 12 3"},
+        OperationRow{"TheFrameShowsAsTheKeyboardEntersAndNotForTheGamesMoves",
+                     [] {
+                         FocusFrame f;
+                         std::string shown;
+                         for (auto cause : {FocusFrame::Cause::Game, FocusFrame::Cause::Keyboard,
+                                            FocusFrame::Cause::Game, FocusFrame::Cause::Mouse})
+                             f.FocusArrived(cause), shown += f.Shown(true) ? "1" : "0";
+                         return shown;
+                     },
+                     "0110"},
+        OperationRow{"EveryBrowserEnginesKeysMeanTheSame",
+                     [] {
+                         return Keys({{"Tab", "Tab"},
+                                      {"Unidentified", "Tab"},
+                                      {"", "Tab"},
+                                      {" ", "Space"},
+                                      {"Spacebar", ""},
+                                      {"Esc", "Escape"},
+                                      {"Enter", "NumpadEnter"},
+                                      {"Process", "Enter"},
+                                      {"Left", "ArrowLeft"},
+                                      {"Unidentified", "ArrowDown"},
+                                      {"a", "Tab"}});
+                     },
+                     // Tab Tab Tab Space Space Escape Enter Other Left Down Other
+                     "44422310690"},
+        OperationRow{
+            "AMenuCommandIsFoundByItsPlaceInTheTree",
+            [] {
+                std::string commands;
+                for (auto [bar, item] :
+                     {std::pair{0, -1}, {1, -1}, {2, -1}, {2, 0}, {2, 1}, {2, 2}, {3, -1}, {0, 0}})
+                    commands += std::to_string(static_cast<int>(MainWindow::CommandAt(bar, item)));
+                return commands;
+            },
+            "12034000"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FocusFrameTest, TheSidesLeaveAGapAndFollowTheResolution) {
     // At 96 dpi: 1 px of facade, then 2 px of frame.

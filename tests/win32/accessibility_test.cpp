@@ -317,8 +317,7 @@ TEST(AccessibilityTest, UiAutomationFindsARoomAsAButtonNamedByItsRoom) {
     EXPECT_EQ(seen.type.vt, VT_I4);
     EXPECT_EQ(seen.type.lVal, Uia::kButtonControlType);
     ASSERT_EQ(seen.id.vt, VT_BSTR);
-    EXPECT_EQ(Take(seen.id.bstrVal),
-              Widen(MainWindow::kCellControl) + L"_" + std::to_wstring(room.Index()));
+    EXPECT_EQ(Take(seen.id.bstrVal), Widen(MainWindow::CellControl(room.Index())));
     EXPECT_EQ(seen.enabled.vt, VT_BOOL);
     EXPECT_EQ(seen.enabled.boolVal, VARIANT_TRUE);
     EXPECT_EQ(seen.disabled.vt, VT_BOOL);
