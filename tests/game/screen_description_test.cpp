@@ -13,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -307,88 +309,69 @@ struct OperationRow {
     const char* outcome;
 };
 
-void PrintTo(const OperationRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class OperationTest : public ::testing::TestWithParam<OperationRow> {};
 
 TEST_P(OperationTest, EachInputDoesWhatTheGameSays) {
     EXPECT_EQ(GetParam().play(), GetParam().outcome);
 }
 
-// A key on a dialog button: the answer (- none, Y, N), where the focus goes and whether the
-// platform may act on the key too (+ consumed).
-std::string Dialog(DialogKeys& keys, Key key, bool down, bool shift,
-                   const ContinueDialog::Control& on, bool repeat = false) {
-    const DialogKeys::Step step = keys.OnKey(key, down, repeat, shift, on);
-    const char* answers = "-YN";
-    return std::string(1, answers[static_cast<int>(step.answer)]) +
-           (step.focus ? step.focus->name : "") + (step.consumed ? "+" : "");
-}
-
-std::string Menu(Key key, bool modified, bool inBar, bool submenuOpen) {
-    return std::to_string(static_cast<int>(MenuKeys::OnKey(key, modified, inBar, submenuOpen)));
-}
-
-std::string Keys(std::initializer_list<std::pair<const char*, const char*>> events) {
-    std::string keys;
-    for (const auto& [key, code] : events)
-        keys += std::to_string(static_cast<int>(BrowserKey(key, code)));
-    return keys;
+// Keys on the dialog's buttons, each as [S]key edge button: S Shift held; key T(ab) E(nter)
+// (s)P(ace) X (Escape) F (F10); edge + down, * its repeat, - up; button Y, N or Q (the question).
+// Each key gives the answer (- none, Y, N), the button the focus moves to, and + where the
+// dialog keeps the key from the platform.
+std::string Dialog(const std::string& script) {
+    DialogKeys keys;
+    std::istringstream in(script);
+    std::string out;
+    for (std::string k; in >> k;) {
+        const bool shift = k[0] == 'S';
+        const std::string t = k.substr(shift ? 1 : 0);
+        const Key key = Key(std::string("?EPXTF").find(t[0]));
+        const auto& on = t[2] == 'Y'   ? ContinueDialog::kYes
+                         : t[2] == 'N' ? ContinueDialog::kNo
+                                       : ContinueDialog::kQuestion;
+        const auto step = keys.OnKey(key, t[1] != '-', t[1] == '*', shift, on);
+        out += std::string(1, "-YN"[static_cast<int>(step.answer)]) +
+               (step.focus ? step.focus->name : "") + (step.consumed ? "+ " : " ");
+    }
+    return out;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, OperationTest,
     ::testing::Values(
-        OperationRow{"TabGoesRoundTheDialogsButtons",
-                     [] {
-                         DialogKeys k;
-                         using ContinueDialog::kNo, ContinueDialog::kYes;
-                         std::string s = Dialog(k, Key::Tab, true, false, kYes) + " ";
-                         s += Dialog(k, Key::Tab, true, false, kNo) + " ";
-                         s += Dialog(k, Key::Tab, true, true, kYes) + " ";
-                         return s + Dialog(k, Key::Tab, false, false, kNo);
-                     },
-                     "-Command2+ -Command1+ -Command2+ -+"},
+        OperationRow{"TabGoesRoundTheDialogsButtons", [] { return Dialog("T+Y T+N ST+Y T-N"); },
+                     "-Command2+ -Command1+ -Command2+ -+ "},
         OperationRow{"EnterAndSpaceAnswerWithTheFocusedButtonEscapeWithNeither",
-                     [] {
-                         DialogKeys k;
-                         using ContinueDialog::kNo, ContinueDialog::kYes;
-                         // In order: the operands of + may be worked out in any.
-                         std::string s = Dialog(k, Key::Escape, true, false, kYes) + " ";
-                         s += Dialog(k, Key::Enter, true, false, kNo, true) + " ";
-                         s += Dialog(k, Key::Enter, true, false, kNo) + " ";
-                         s += Dialog(k, Key::Space, true, false, kYes);
-                         s += Dialog(k, Key::Space, false, false, kYes) + " ";
-                         s += Dialog(k, Key::F10, true, false, kYes) + " ";
-                         return s + Dialog(k, Key::Enter, true, false, ContinueDialog::kQuestion);
-                     },
-                     "-+ -+ N+ -+Y+ - -"},
+                     [] { return Dialog("X+Y E*N E+N P+Y P-Y F+Y E+Q"); }, "-+ -+ N+ -+ Y+ - - "},
         OperationRow{"TheDialogsFrameAnswersYes",
                      [] { return std::to_string(static_cast<int>(DialogKeys::FrameClosed())); },
                      "1"},
         OperationRow{"F10EntersAndLeavesTheBarEscapeClosesTheSubmenuFirst",
                      [] {
-                         return Menu(Key::F10, false, false, false) +
-                                Menu(Key::F10, false, true, true) +
-                                Menu(Key::Escape, false, true, true) +
-                                Menu(Key::Escape, false, true, false) +
-                                Menu(Key::Escape, false, false, false) +
-                                Menu(Key::F10, true, false, false) +
-                                Menu(Key::Enter, false, true, false);
+                         std::string steps;
+                         // key, modified, in the bar, a submenu open
+                         for (auto [key, mod, in, sub] : {std::tuple{Key::F10, 0, 0, 0},
+                                                          {Key::F10, 0, 1, 1},
+                                                          {Key::Escape, 0, 1, 1},
+                                                          {Key::Escape, 0, 1, 0},
+                                                          {Key::Escape, 0, 0, 0},
+                                                          {Key::F10, 1, 0, 0},
+                                                          {Key::Enter, 0, 1, 0}})
+                             steps += std::to_string(static_cast<int>(
+                                 MenuKeys::OnKey(key, mod != 0, in != 0, sub != 0)));
+                         return steps;
                      },
                      "1323000"},
         OperationRow{"LeavingTheBarTheKeysGoBackToTheirRoomOrHome",
                      [] {
                          MenuKeys keys;
-                         const int home = keys.Leave(7);
+                         std::string back = std::to_string(keys.Leave(7));
                          keys.Entered(12);
-                         const int from = keys.Leave(7);
-                         return std::to_string(home) + " " + std::to_string(from) + " " +
-                                std::to_string(keys.Leave(3));
+                         back += std::to_string(keys.Leave(7));
+                         return back + std::to_string(keys.Leave(3));
                      },
-                     "7 12 3"},
+                     "7123"},
         OperationRow{"TheFrameShowsAsTheKeyboardEntersAndNotForTheGamesMoves",
                      [] {
                          FocusFrame f;
@@ -401,17 +384,20 @@ INSTANTIATE_TEST_SUITE_P(
                      "0110"},
         OperationRow{"EveryBrowserEnginesKeysMeanTheSame",
                      [] {
-                         return Keys({{"Tab", "Tab"},
-                                      {"Unidentified", "Tab"},
-                                      {"", "Tab"},
-                                      {" ", "Space"},
-                                      {"Spacebar", ""},
-                                      {"Esc", "Escape"},
-                                      {"Enter", "NumpadEnter"},
-                                      {"Process", "Enter"},
-                                      {"Left", "ArrowLeft"},
-                                      {"Unidentified", "ArrowDown"},
-                                      {"a", "Tab"}});
+                         std::string keys;
+                         for (auto [key, code] : {std::pair{"Tab", "Tab"},
+                                                  {"Unidentified", "Tab"},
+                                                  {"", "Tab"},
+                                                  {" ", "Space"},
+                                                  {"Spacebar", ""},
+                                                  {"Esc", "Escape"},
+                                                  {"Enter", "NumpadEnter"},
+                                                  {"Process", "Enter"},
+                                                  {"Left", "ArrowLeft"},
+                                                  {"Unidentified", "ArrowDown"},
+                                                  {"a", "Tab"}})
+                             keys += std::to_string(static_cast<int>(BrowserKey(key, code)));
+                         return keys;
                      },
                      // Tab Tab Tab Space Space Escape Enter Other Left Down Other
                      "44422310690"},
