@@ -231,9 +231,16 @@
     win.inert = false;
     win.dataset.ready = '';
     performance.mark('quv-ready');
-    // After one visit the game plays with the network gone, and installs as an app. Every start
-    // looks for a new build, which is fetched in the background and taken at the next start.
+    // After one visit the game plays with the network gone, and installs as an app. Every start,
+    // and every return of the page into view (an installed app may stay open for days), looks for
+    // a new build, which is fetched in the background and taken when the game next starts with no
+    // window of the old build open: never by reloading a running game, which would lose its
+    // high score.
     if ('serviceWorker' in navigator)
-      navigator.serviceWorker.register('sw.js').then(kept => kept.update()).catch(() => {});
+      navigator.serviceWorker.register('sw.js').then(kept => {
+        const look = () => kept.update().catch(() => {});
+        look();
+        document.addEventListener('visibilitychange', () => document.hidden || look());
+      }).catch(() => {});
   });
 })();

@@ -1,5 +1,6 @@
 """The page in a real headless Chromium: the skin over the core and its wiring. The rules are the
 core suite's; every expected place, text and colour here comes from the core (the oracle)."""
+import hashlib
 import pathlib
 import shutil
 import time
@@ -17,6 +18,10 @@ c = document.getElementById('client').getBoundingClientRect();
 return [r.left - c.left, r.top - c.top, r.width, r.height]"""
 FRAME = """return [...document.querySelectorAll('.frame')].map(f => f.hidden ? null :
 [f.offsetLeft, f.offsetTop, f.offsetWidth, f.offsetHeight, getComputedStyle(f).backgroundColor])"""
+# Waits for the worker's look for a new build to end: whether one is kept, waiting.
+SETTLED = """return navigator.serviceWorker.getRegistration().then(r => r.update().then(() =>
+new Promise(settle => r.installing ? r.installing.onstatechange = settle : settle()))
+.then(() => !!r.waiting))"""
 
 
 class MouseMission(PageTest):
@@ -290,29 +295,38 @@ class FirstPaint(PageTest):
 class Site(PageTest):
     PLANS = ("quick",)
 
-    # The first visit of a fresh profile: the worker must keep the whole site by itself.
+    # The first visit of a fresh profile: the worker must keep the whole site by itself. Two copies
+    # share the origin's Cache Storage with another site ('app'), and each keeps to its own sets.
     def test_installable_and_plays_offline_after_one_visit_an_update_and_any_file(self):
-        self.load()
+        origin, build_a, self.site.root = self.site.url, self.site.root, self.profile
+        for copy in "quv-beta/", "quv/":
+            shutil.copytree(build_a, self.profile + "/" + copy)
+            self.site.url = origin + copy
+            self.load()
+            self.js("return caches.open('app').then(() => navigator.serviceWorker.ready)"
+                    ".then(() => 1)")
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": 800, "height": 600, "deviceScaleFactor": 2, "mobile": False})
         self.shot("zoom_200")
-        self.js("return navigator.serviceWorker.ready.then(() => true)")
         self.wait(lambda: self.js("return !!navigator.serviceWorker.controller"), "the worker")
         errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
         manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
         self.assertEqual((errors["installabilityErrors"], manifest["errors"]), ([], []))
-        # A new build, B, on the server: the next start takes it, whole, once it is fetched.
-        build_b = pathlib.Path(self.profile, "B")
-        shutil.copytree(self.site.root, build_b)
-        for name, old, new in (("index.html", "</body>", "<!-- B --></body>"),
-                               ("quv.js", "", "self.quvB = true;\n"),
-                               ("sw.js", "const CACHE = 'quv-", "const CACHE = 'quv-B")):
-            file = build_b / name
-            file.write_text(file.read_text("utf-8").replace(old, new, 1), "utf-8")
-        self.site.root = str(build_b)
-        self.restart()
-        self.wait(lambda: self.js("return navigator.serviceWorker.getRegistration()"
-                                  ".then(r => !!r.waiting)"), "build B kept")
+        # A new build, B, on /quv/, each file's hash in its worker: the next start takes it, whole,
+        # once it is fetched; not while a file does not match its hash (a deploy caught halfway).
+        build_b = pathlib.Path(self.profile, "quv")
+        for name, old, new in (("index.html", b"</body>", b"<!-- B --></body>"),
+                               ("quv.js", b"", b"self.quvB = true;\n"),
+                               ("sw.js", b"BUILD = '", b"BUILD = 'B")):
+            file, was = build_b / name, (build_b / name).read_bytes()
+            file.write_bytes(was.replace(old, new, 1))
+            hashes = (hashlib.sha256(b).hexdigest().encode() for b in (was, file.read_bytes()))
+            (build_b / "sw.js").write_bytes((build_b / "sw.js").read_bytes().replace(*hashes))
+        quv_b = (build_b / "quv.js").read_bytes()
+        for quv_js, whole in (pathlib.Path(build_a, "quv.js").read_bytes(), False), (quv_b, True):
+            (build_b / "quv.js").write_bytes(quv_js)
+            self.restart()
+            self.assertEqual(self.js(SETTLED), whole)
         self.assertFalse(self.js("return !!self.quvB"))
         for when in "online", "offline":
             self.driver.get(self.site.url + "LICENSE")
@@ -325,6 +339,12 @@ class Site(PageTest):
             self.site.server_close()
         self.play(self.expected["missions"][0][0])
         self.shot("offline")
+        # Only /quv/'s older set is gone: the other site's cache and /quv-beta/, with A, are kept.
+        self.assertEqual(sorted(key.split(" ")[-1] for key in self.js("return caches.keys()")),
+                         ["app", origin + "quv-beta/", origin + "quv/"])
+        self.site.url = origin + "quv-beta/"
+        self.load()
+        self.play(self.expected["missions"][0][0])
 
     def restart(self):
         """Starts again with no page of the site open: the old worker lets go a moment after."""
