@@ -96,6 +96,9 @@ class PageTest(unittest.TestCase):
 
     def load(self):
         self.driver.get(self.site.url)
+        self.ready()
+
+    def ready(self):
         self.wait(lambda: self.js("return 'ready' in "
                                   "(document.getElementById('window') || {dataset: {}}).dataset"),
                   "the building")

@@ -105,7 +105,7 @@ class MouseMission(PageTest):
         self.assert_ended("ended")
         # A new game is a fresh program, with no high score; 終了 ends it too.
         self.find("#again").click()
-        self.load()
+        self.ready()
         self.element("SC").click()
         self.element("HSC").click()
         self.assertEqual(self.settle(),
