@@ -40,8 +40,8 @@ std::string Json(const PixelRect& r) {
            std::to_string(r.width) + "," + std::to_string(r.height) + "]";
 }
 
-// What the page shows, kept as the game changes it; each box with the visited room's colour and
-// the background behind it.
+// What the page shows, kept as the game changes it; each box with the visited room's colour, the
+// background behind it and the window's name (the tab's title) while it shows.
 struct Screen final : GameView, MessageBoxService, ProgramExit {
     Screen() { cells.fill(Colours::kCellIdle); }
     void SetCellColours(int cell, Colour back, Colour) override { cells.at(cell) = back; }
@@ -53,7 +53,8 @@ struct Screen final : GameView, MessageBoxService, ProgramExit {
         last = Q(text);
         boxes += (boxes.empty() ? "{\"text\":" : ",{\"text\":") + last +
                  ",\"cell\":" + (visited < 0 ? "\"\"" : Css(cells.at(visited))) +
-                 ",\"background\":" + Css(background) + "}";
+                 ",\"background\":" + Css(background) +
+                 ",\"name\":" + Q(MainWindow::AccessibleName(game->State())) + "}";
     }
     void EndProgram() override { std::puts("the play ended the program"); }
 
@@ -62,6 +63,7 @@ struct Screen final : GameView, MessageBoxService, ProgramExit {
     bool enabled = true, dialog = false;
     int visited = -1;
     std::string boxes, last;
+    const Game* game = nullptr;
 };
 
 // One action: its boxes, then the screen once it is done.
@@ -151,6 +153,8 @@ int main(int argc, char* argv[]) {
     Screen screen, fresh;
     ClockRandomSource random, freshRandom;
     Game game(screen, screen, random, screen), freshGame(fresh, fresh, freshRandom, fresh);
+    screen.game = &game;
+    fresh.game = &freshGame;
     game.InitializeGame();
     freshGame.InitializeGame();
 
