@@ -251,12 +251,7 @@
   }
   document.getElementById('again').addEventListener('click', () => location.reload());
 
-  // The module's code, compiled while the page was read (index.html), made an instance here.
-  const instantiateWasm = (imports, take) => {
-    self.quvCode.then(code => WebAssembly.instantiate(code, imports).then(made => take(made, code)));
-    return {};
-  };
-  createQuv({page, instantiateWasm}).then(module => {
+  createQuv({page}).then(module => {
     const screen = dpi => JSON.parse(module.UTF8ToString(module._quv_screen(dpi)));
     // Built at the first fit, laid out again at every other.
     const fit = new QuvFit(win, client, module._quv_fit,
