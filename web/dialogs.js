@@ -3,8 +3,8 @@
 // Both open beside the window rather than as the browser's modal dialogs: a modal dialog makes
 // everything behind it inert, so the room that had the focus loses its name and a screen reader
 // takes it for gone and moves to the dialog without a word. The page keeps them modal itself
-// (QuvModal): while one waits, no click or key reaches the window and the focus stays on the
-// dialog's buttons.
+// (QuvModal): while one waits, as the game says, no click or key reaches the window and the focus
+// stays on the dialog's buttons.
 
 // QuvBox: one text at a time, as a dialog whose title names it and whose text describes it, so a
 // screen reader speaks both with OK (as an alert dialog, it would speak them two or three times).
@@ -92,9 +92,10 @@ class QuvQuestion {
     this.dialog.addEventListener('keyup', key);
   }
 
+  get shown() { return this.dialog.open && !this.dialog.classList.contains('leaving'); }
+
+  // The button the focus stays on while the answer is awaited.
   get button() {
-    if (!this.dialog.open || ['measuring', 'leaving'].some(c => this.dialog.classList.contains(c)))
-      return null;
     return this.dialog.contains(document.activeElement) && document.activeElement !== this.dialog
                ? document.activeElement
                : this.yes;
@@ -102,25 +103,36 @@ class QuvQuestion {
 
   // [question width, question height, larger button width, larger button height] in CSS pixels:
   // the question's glyphs, which may reach beyond its line, and each button with the padding and
-  // border it draws around its caption.
+  // border it draws around its caption. Measured on an unseen copy, so that the dialog, open or
+  // not, keeps its place and its focus.
   measure() {
-    this.dialog.classList.remove('leaving');
-    this.dialog.classList.add('measuring');
-    this.dialog.show();
-    const text = this.text.getBoundingClientRect();
-    const [yes, no] = [this.yes, this.no].map(button => button.getBoundingClientRect());
-    return [Math.max(text.width, this.text.scrollWidth),
-            Math.max(text.height, this.text.scrollHeight), Math.max(yes.width, no.width),
-            Math.max(yes.height, no.height)].map(Math.ceil);
+    const copy = this.dialog.cloneNode(true);
+    copy.classList.remove('leaving');
+    copy.classList.add('measuring');
+    document.body.append(copy);
+    copy.show();
+    const [text, yes, no] = ['#question-text', '#yes', '#no'].map(id => copy.querySelector(id));
+    const [textPlace, yesPlace, noPlace] = [text, yes, no].map(e => e.getBoundingClientRect());
+    const sizes = [Math.max(textPlace.width, text.scrollWidth),
+                   Math.max(textPlace.height, text.scrollHeight),
+                   Math.max(yesPlace.width, noPlace.width),
+                   Math.max(yesPlace.height, noPlace.height)].map(Math.ceil);
+    copy.remove();
+    return sizes;
   }
 
   open(layout) {
+    this.place(layout);
+    this.dialog.classList.remove('leaving');
+    this.dialog.show();
+    this.yes.focus();
+  }
+
+  place(layout) {
     place(this.client, [0, 0, ...layout.client]);
     place(this.text, layout.question);
     place(this.yes, layout.yes);
     place(this.no, layout.no);
-    this.dialog.classList.remove('measuring');
-    this.yes.focus();
   }
 
   close() {
@@ -143,7 +155,7 @@ function retire(dialog, done) {
 }
 
 // QuvModal: while a box or the continue dialog waits (button() gives its button to stay on, or
-// null), a click anywhere else does nothing and leaves the focus on that button, and the focus
+// null; the page asks the game), a click anywhere else does nothing and leaves the focus on that button, and the focus
 // cannot be taken elsewhere.
 class QuvModal {
   constructor(button) {

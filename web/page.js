@@ -1,6 +1,6 @@
 // The page: takes over the game's window, which came with the page at 1:1, lays it out as the
-// module describes it at the dpi that fits the screen, and hands every input to the game, one call
-// at a time.
+// module describes it at the dpi that fits the screen, hands every input to the game, one action
+// at a time, and plays back what each action did.
 (() => {
   'use strict';
 
@@ -11,24 +11,22 @@
   const arrows = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'];
 
   let quv = null;   // the module; null once the game has ended
-  let busy = false; // a call into the game runs, perhaps waiting on a box
   let rooms = [];   // the description's rooms, by index
   let cells = [];   // their buttons, by index
   let frame = [];   // the four sides of the focus frame
   let facade = null;
   let lastVisited = -1;
-  let enabled = true;
   let menuBar = null;
   let question = null;
   // The number each room and button goes by for the window's keys.
   const controls = new Map();
 
-  // The page's side of the module's calls (web/page_*.cpp).
+  // The page's side of the module's calls (web/page_*.cpp), played back in the order the game
+  // made them; a box's promise holds back the rest until OK.
   const page = {
     setCell(index, colour) { cells[index].style.backgroundColor = colour; },
     setBackground(colour) { client.style.backgroundColor = colour; },
     setEnabled(on) {
-      enabled = on;
       // Behind the continue dialog the menu is unavailable, and says so. The rooms keep their
       // state: the focus comes back to one as the window is given back, and a screen reader
       // would still call it unavailable then.
@@ -41,27 +39,36 @@
       cells[index].focus();
     },
     showNames,
-    measureDialog() { return question.measure(); },
-    showDialog(layout) { question.open(layout); },
+    showDialog() { question.open(dialogLayout()); },
     showBox(title, text) {
       return box.show(title, text);
     },
     end,
   };
 
-  // The one way into the game: a second action while one runs (a box waits) is dropped, so no
-  // two calls ever interleave in the module. Settles with the call's result, or null if dropped.
+  // Whether an action is still being played: the module acts on nothing else meanwhile.
+  const playing = () => quv._quv_playing() !== 0;
+
+  // The one way into the game: the module runs the action at once and hands back what it did,
+  // which is played here in that order, each box waiting for OK before what follows it. A second
+  // action while one is played (a box waits) does nothing. Settles once the action is played.
   async function act(name, argument) {
-    if (!quv || busy)
-      return null;
-    busy = true;
+    const module = quv;
+    if (!module || playing())
+      return;
     const before = document.activeElement;
+    const calls = JSON.parse(module.UTF8ToString(module[`_${name}`](argument)));
+    if (!calls.length)
+      return;
     win.setAttribute('aria-busy', 'true');
-    let result;
     try {
-      result = await quv.ccall(name, 'number', ['number'], [argument], {async: true});
+      for (const [call, ...args] of calls) {
+        const answered = page[call](...args);
+        if (answered)
+          await answered;
+      }
     } finally {
-      busy = false;
+      module._quv_played();
       win.removeAttribute('aria-busy');
     }
     if (quv) {
@@ -71,20 +78,37 @@
         before.focus();
       showFrame();
     }
-    return result;
+  }
+
+  // What waits for the player, as the game says, with the button that keeps the focus: the box of
+  // the action being played, else the continue dialog while its answer is awaited; null when
+  // nothing waits (as once the game has ended).
+  function waiting() {
+    if (!quv)
+      return null;
+    if (playing())
+      return box.button;
+    return quv._quv_awaiting_answer() ? question.button : null;
+  }
+
+  // The continue dialog's places for its texts as the player's font draws them now, at the dpi
+  // the window is laid out at.
+  function dialogLayout() {
+    return JSON.parse(quv.UTF8ToString(quv._quv_dialog_layout(...question.measure())));
   }
 
   // What assistive technology is told of the suspect sought: in the window's description, and in
   // the window's, the building's and the tab's names, for a screen reader's where-am-I and title
-  // commands and for the focus coming back to a room.
-  function showNames(window, building, description) {
+  // commands and for the focus coming back to a room. The game tells them before every box and
+  // after every action, and the playback keeps them in that place.
+  function showNames(windowName, buildingName, description) {
     if (description)
       win.setAttribute('aria-description', description);
     else
       win.removeAttribute('aria-description');
-    win.setAttribute('aria-label', window);
-    client.setAttribute('aria-label', building);
-    document.title = window;
+    win.setAttribute('aria-label', windowName);
+    client.setAttribute('aria-label', buildingName);
+    document.title = windowName;
   }
 
   // Enter or Space on a room or button: true when the window's keys say it presses it now.
@@ -98,8 +122,6 @@
   }
 
   async function visit(index) {
-    if (!quv || busy || !quv._quv_ready())
-      return;
     await act('quv_visit', index);
   }
 
@@ -109,14 +131,14 @@
 
   // Which the player used last on a room, the keys or the mouse, decides whether the frame shows.
   function roomInput(keyboard) {
-    if (!quv || busy)
+    if (!quv || playing())
       return;
     quv._quv_room_input(keyboard ? 1 : 0);
     showFrame();
   }
 
   function showFrame() {
-    if (!quv || busy)
+    if (!quv || playing())
       return;
     const index = cells.indexOf(document.activeElement);
     const shown = quv._quv_frame_shown(index >= 0 ? 1 : 0) !== 0;
@@ -184,12 +206,12 @@
                              () => (lastVisited >= 0 ? cells[lastVisited] : firstRoom()),
                              pressed);
     question = new QuvQuestion(screen.dialog, answer, pressed);
-    new QuvModal(() => box.button || question.button);
+    new QuvModal(waiting);
     document.addEventListener('keydown', event => {
       const plain = !event.shiftKey && !event.ctrlKey && !event.altKey && !event.metaKey;
       if (event.key === 'F10' && plain) {
         event.preventDefault();
-        if (quv && !busy && enabled)
+        if (quv && quv._quv_ready())
           menuBar.toggle();
       }
     });
@@ -207,6 +229,9 @@
       place(cells[room.index], room.place);
       rooms[room.index] = room;
     }
+    // A dialog open as the screen turns is laid out again at the window's new size.
+    if (question && question.shown)
+      question.place(dialogLayout());
     showFrame();
   }
 

@@ -1,10 +1,8 @@
 // PageProgramExit: ending the program in a page, which cannot close itself.
 #include "web/page_program_exit.h"
 
-#include <emscripten/emscripten.h>
-
-EM_JS(void, PageEnd, (), { Module.page.end(); });
+#include "web/page_playback.h"
 
 void PageProgramExit::EndProgram() {
-    PageEnd();
+    playback_.Add("end", "");
 }

@@ -1,12 +1,17 @@
-// PageView: the game's screen operations, carried out by the page.
+// PageView: the game's screen operations, played back by the page.
 #pragma once
 
 #include "game/game_view.h"
-#include "game/twips.h"
 
-// Each operation is one call of the page's script; none of them waits.
+class PagePlayback;
+
+// Each operation is written down as the page's call for it, to be made in the order the game made
+// them, after the boxes before it have been answered (PagePlayback).
 class PageView final : public GameView {
 public:
+    explicit PageView(PagePlayback& playback)
+        : playback_(playback) {}
+
     void SetCellColours(int cell, Colour back, Colour text) override;
     void SetBackground(Colour colour) override;
     void SetMainWindowEnabled(bool enabled) override;
@@ -14,9 +19,6 @@ public:
     void FocusRoom(int cell) override;
     void ShowNames(const MainWindow::Names& names) override;
 
-    // The page lays its window out at dpi; the dialog opens at the same.
-    void SetDpi(int dpi) { dpi_ = dpi; }
-
 private:
-    int dpi_ = kDesignDpi;
+    PagePlayback& playback_;
 };

@@ -40,8 +40,8 @@ std::string Json(const PixelRect& r) {
            std::to_string(r.width) + "," + std::to_string(r.height) + "]";
 }
 
-// What the page shows, kept as the game changes it; each box with the visited room's colour and
-// the background behind it.
+// What the page shows, kept as the game changes it; each box with the visited room's colour, the
+// background behind it and the window's name (the tab's title) while it shows.
 struct Screen final : GameView, MessageBoxService, ProgramExit {
     Screen() { cells.fill(Colours::kCellIdle); }
     void SetCellColours(int cell, Colour back, Colour) override { cells.at(cell) = back; }
@@ -49,11 +49,12 @@ struct Screen final : GameView, MessageBoxService, ProgramExit {
     void SetMainWindowEnabled(bool on) override { enabled = on; }
     void ShowContinueDialog() override { dialog = true; }
     void FocusRoom(int) override {}
+    void ShowNames(const MainWindow::Names& shown) override { names = shown; }
     void Show(const std::string& text) override {
         last = Q(text);
         boxes += (boxes.empty() ? "{\"text\":" : ",{\"text\":") + last +
                  ",\"cell\":" + (visited < 0 ? "\"\"" : Css(cells.at(visited))) +
-                 ",\"background\":" + Css(background) + "}";
+                 ",\"background\":" + Css(background) + ",\"name\":" + Q(names.window) + "}";
     }
     void EndProgram() override { std::puts("the play ended the program"); }
 
@@ -62,6 +63,7 @@ struct Screen final : GameView, MessageBoxService, ProgramExit {
     bool enabled = true, dialog = false;
     int visited = -1;
     std::string boxes, last;
+    MainWindow::Names names;
 };
 
 // One action: its boxes, then the screen once it is done.

@@ -96,6 +96,9 @@ class PageTest(unittest.TestCase):
 
     def load(self):
         self.driver.get(self.site.url)
+        self.ready()
+
+    def ready(self):
         self.wait(lambda: self.js("return 'ready' in "
                                   "(document.getElementById('window') || {dataset: {}}).dataset"),
                   "the building")
@@ -187,15 +190,16 @@ return createImageBitmap(new Blob([Uint8Array.from(atob(shot), c => c.charCodeAt
 
     def play(self, step, act=None, close=None):
         """Runs one action (by default a click on its room, or on スタート) and checks every box
-        against the oracle's step: title, text, the visited room's colour and the background
-        behind it; then the screen after it."""
+        against the oracle's step: title, text, the visited room's colour, the background behind
+        it and the window's name; then the screen after it."""
         room = step["room"]
         (act or (lambda: (self.cell(room) if room >= 0 else self.element("S")).click()))()
         seen = []
         while (box := self.settle()) is not None:
             self.assertEqual(box[0], self.expected["boxTitle"])
             seen.append({"text": box[1], "cell": self.colour(self.cell(room)) if room >= 0 else "",
-                         "background": self.colour(self.find("#client"))})
+                         "background": self.colour(self.find("#client")),
+                         "name": self.driver.title})
             (close or self.ok)()
         self.assertEqual(seen, step["boxes"])
         window = self.state()["window"]

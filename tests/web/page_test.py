@@ -110,7 +110,7 @@ class MouseMission(PageTest):
         self.assert_ended("ended")
         # A new game is a fresh program, with no high score; 終了 ends it too.
         self.find("#again").click()
-        self.load()
+        self.ready()
         self.element("SC").click()
         self.element("HSC").click()
         self.assertEqual(self.settle(),
@@ -255,6 +255,13 @@ class Phone(PageTest):
                 room = self.cell(step["room"]) if step["room"] >= 0 else self.element("S")
                 self.play(step, lambda: self.tap(room), lambda: self.tap(self.find("#box-ok")))
             if mission:  # The dialog waits: taps on the window do nothing; YES answers a tap.
+                # Turned while it waits, it is laid out again, in proportion to the window.
+                per_dpi = lambda: self.js(
+                    "return document.getElementById('question-client').offsetWidth * 96 / "
+                    "document.getElementById('window').dataset.dpi")
+                before = per_dpi()
+                self.turn(*self.SCREENS[1 - self.SCREENS.index((width, height, ratio, growth))][:3])
+                self.assertAlmostEqual(per_dpi(), before, delta=0.03 * before)
                 for target in self.cell(0), self.element("S"), self.find("#yes"):
                     self.tap(target)
                 self.assertEqual((self.settle(), self.state()["window"]["dialog"]), (None, False))
