@@ -49,6 +49,7 @@ struct Screen final : GameView, MessageBoxService, ProgramExit {
     void SetMainWindowEnabled(bool on) override { enabled = on; }
     void ShowContinueDialog() override { dialog = true; }
     void FocusRoom(int) override {}
+    void ShowNames(const MainWindow::Names&) override {}
     void Show(const std::string& text) override {
         last = Q(text);
         boxes += (boxes.empty() ? "{\"text\":" : ",{\"text\":") + last +
