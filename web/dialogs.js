@@ -54,11 +54,11 @@ class QuvBox {
 
 // QuvQuestion: the continue dialog, built from the module's captions; the question describes it.
 // It opens over the disabled window, placed by the layout the module computes from the texts
-// measured here. The focus starts on YES and Tab goes round the two buttons; Enter or Space
-// presses the focused one when the window's keys say so (pressed(event, button)), Escape does
-// nothing, and neither button is the default.
+// measured here. The focus starts on YES; what a key does on it is the game's to say
+// (keys.dialog(event, control's name)): Tab goes round the two buttons, Enter or Space presses the
+// focused one, Escape does nothing, and neither button is the default.
 class QuvQuestion {
-  constructor(description, answer, pressed) {
+  constructor(description, answer, keys) {
     this.dialog = document.getElementById('question');
     this.client = document.getElementById('question-client');
     this.text = document.getElementById('question-text');
@@ -71,22 +71,17 @@ class QuvQuestion {
       element.textContent = control.caption;
       element.dataset.control = control.control;
     }
-    const buttons = [this.yes, this.no];
     this.yes.addEventListener('click', () => answer(true));
     this.no.addEventListener('click', () => answer(false));
+    const control = name => this.dialog.querySelector(`[data-control="${name}"]`);
     const key = event => {
-      const at = buttons.indexOf(event.target);
-      if (event.key === 'Escape') {
+      const step = keys.dialog(event, event.target.dataset.control || '');
+      if (step.consumed)
         event.preventDefault();
-      } else if (event.key === 'Tab' && event.type === 'keydown') {
-        event.preventDefault();
-        buttons[(at + 1) % 2].focus();
-      } else if ((event.key === 'Enter' || event.key === ' ') && at >= 0) {
-        // The button's own press is the window's keys' to decide.
-        event.preventDefault();
-        if (pressed(event, event.target))
-          event.target.click();
-      }
+      if (step.focus)
+        control(step.focus).focus();
+      if (step.press)
+        control(step.press).click();
     };
     this.dialog.addEventListener('keydown', key);
     this.dialog.addEventListener('keyup', key);

@@ -51,7 +51,8 @@ std::string Rule(const std::string& selector, const PixelRect& place, Colour col
            "px;background-color:" + CssColour(colour) + "}\n";
 }
 
-// As the menu bar's script builds an item, so that taking it over changes nothing on the screen.
+// One item of the menu bar, with the roles and names the page's script finds it by when it takes
+// the bar over (web/menu_bar.js).
 template <typename Item> std::string MenuItem(const Item& item, bool first, bool opens) {
     std::string entry = "<span role=\"menuitem\" tabindex=\"" + std::string(first ? "0" : "-1") +
                         "\" data-control=\"" + Escaped(item.control) + "\"";

@@ -1,41 +1,33 @@
-// QuvMenuBar: the game's menu bar, built from the module's menu, with the keys of a WAI-ARIA
-// menubar: ← → along the bar, ↓ ↑ Enter Space open a submenu, ↓ ↑ within it, Enter Space choose,
-// Escape closes a submenu and then leaves the bar, as F10 does. No item has an access key.
+// QuvMenuBar: the game's menu bar, as the page came with it, given the keys of a WAI-ARIA
+// menubar: ← → along the bar, ↓ ↑ Enter Space open a submenu, ↓ ↑ within it, Enter Space choose.
+// The way in and out is the game's: F10 in and out, Escape closes a submenu and then leaves, and
+// the keys go back to the room the game says. No item has an access key.
 class QuvMenuBar {
-  // choose(command) runs a choice and settles when it is done; home() gives the element the keys
-  // go back to when there is none to return to; pressed(event, item) says whether an Enter or
-  // Space presses the item now.
-  constructor(bar, items, choose, home, pressed) {
+  // bar: the menu bar the page came with; keys: the window's keys as the game reads and rules
+  // them (page.js); commandAt(bar, item) gives the game's command of the item at that place
+  // (item -1: the bar's own); choose(command) runs a choice and settles when it is done.
+  constructor(bar, keys, commandAt, choose) {
     this.bar = bar;
+    this.keys = keys;
     this.choose = choose;
-    this.home = home;
-    this.pressed = pressed;
-    this.before = null;
-    this.top = [];
-    for (const item of items) {
-      const entry = this.item(bar, item);
-      const children = item.submenu;
-      if (children.length) {
-        entry.setAttribute('aria-haspopup', 'menu');
-        entry.setAttribute('aria-expanded', 'false');
-        const menu = document.createElement('ul');
-        menu.setAttribute('role', 'menu');
-        menu.setAttribute('aria-label', item.caption);
-        menu.hidden = true;
-        entry.parentElement.append(menu);
-        entry.submenu = children.map(child => this.item(menu, child));
-      }
-      this.top.push(entry);
-    }
-    this.top[0].tabIndex = 0;
+    this.top = [...bar.querySelectorAll(':scope > li > [role=menuitem]')];
+    this.top.forEach((entry, position) => {
+      this.adopt(entry, commandAt(position, -1));
+      const menu = entry.nextElementSibling;
+      if (menu)
+        entry.submenu = [...menu.querySelectorAll('[role=menuitem]')].map(
+            (child, item) => this.adopt(child, commandAt(position, item)));
+    });
     bar.addEventListener('keydown', event => this.key(event));
     bar.addEventListener('keyup', event => {
-      if (event.key === ' ' || event.key === 'Enter') {
+      if (['Space', 'Enter'].includes(this.keys.of(event))) {
         event.preventDefault();
-        if (this.pressed(event, event.target))
+        if (this.keys.pressed(event, event.target))
           this.activate(event.target, true);
       }
     });
+    // F10 in and out of the bar from anywhere in the window, and Escape out of it.
+    document.addEventListener('keydown', event => this.wayKey(event));
     // The mouse leaves the focus where it was, as a desktop menu bar does.
     bar.addEventListener('mousedown', event => event.preventDefault());
     document.addEventListener('mousedown', event => {
@@ -44,39 +36,35 @@ class QuvMenuBar {
     });
   }
 
-  item(list, item) {
-    const li = document.createElement('li');
-    li.setAttribute('role', 'none');
-    const entry = document.createElement('span');
-    entry.setAttribute('role', 'menuitem');
-    entry.tabIndex = -1;
-    entry.textContent = item.caption;
-    entry.dataset.control = item.control;
+  adopt(entry, command) {
     // A click from a screen reader's press (no mouse, detail 0) acts as a key does.
     entry.addEventListener('click', event => this.activate(entry, event.detail === 0));
-    entry.command = item.command;
-    li.append(entry);
-    list.append(li);
+    entry.command = command;
     return entry;
   }
 
   get open() { return this.top.find(entry => entry.getAttribute('aria-expanded') === 'true'); }
 
-  // F10: into the bar on its first item, or out of it back to where the keys were.
-  toggle() {
-    if (this.bar.contains(document.activeElement)) {
-      this.leave();
-    } else {
-      this.before = document.activeElement;
+  // F10 and Escape: the game says whether they take the keys into the bar or out of it.
+  wayKey(event) {
+    const step = this.keys.menu(event, this.bar.contains(document.activeElement), !!this.open);
+    if (!step)
+      return;
+    event.preventDefault();
+    if (step === 'enter') {
+      this.keys.entered(document.activeElement);
       this.focus(this.top[0]);
+    } else if (step === 'close') {
+      this.focus(this.closeSubmenu());
+    } else if (step === 'leave') {
+      this.leave();
     }
   }
 
+  // Out of the bar, back to the room the game says.
   leave() {
     this.closeSubmenu();
-    const before = this.before;
-    const back = before && before !== document.body && before.isConnected ? before : this.home();
-    this.before = null;
+    const back = this.keys.home();
     if (back && this.bar.contains(document.activeElement))
       back.focus();
   }
@@ -142,27 +130,24 @@ class QuvMenuBar {
       this.focus(this.top[(this.top.indexOf(inSubmenu ? open : entry) + by + this.top.length) %
                           this.top.length]);
     };
-    switch (event.key) {
-    case 'ArrowRight': sideways(1); break;
-    case 'ArrowLeft': sideways(-1); break;
-    case 'ArrowDown':
+    // Home and End are the bar's own, which the game has no name for.
+    switch (this.keys.of(event) || event.key) {
+    case 'Right': sideways(1); break;
+    case 'Left': sideways(-1); break;
+    case 'Down':
       if (inSubmenu) this.focus(step(1));
       else if (entry.submenu) this.openSubmenu(entry, false);
       break;
-    case 'ArrowUp':
+    case 'Up':
       if (inSubmenu) this.focus(step(-1));
       else if (entry.submenu) this.openSubmenu(entry, true);
       break;
     case 'Home': this.focus(list[0]); break;
     case 'End': this.focus(list[list.length - 1]); break;
     case 'Enter':
-    case ' ':
-      if (this.pressed(event, entry))
+    case 'Space':
+      if (this.keys.pressed(event, entry))
         this.activate(entry, true);
-      break;
-    case 'Escape':
-      if (inSubmenu) this.focus(this.closeSubmenu());
-      else this.leave();
       break;
     case 'Tab':
       this.closeSubmenu();

@@ -7,17 +7,18 @@
   const win = document.getElementById('window');
   const client = document.getElementById('client');
   const box = new QuvBox();
-  // The arrow keys, in the order of each room's neighbours in the description.
-  const arrows = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'];
+  // The arrow keys by the game's names, in the order of each room's neighbours in the description.
+  const arrows = ['Left', 'Right', 'Up', 'Down'];
 
   let quv = null;   // the module; null once the game has ended
   let rooms = [];   // the description's rooms, by index
   let cells = [];   // their buttons, by index
   let frame = [];   // the four sides of the focus frame
   let facade = null;
-  let lastVisited = -1;
   let menuBar = null;
   let question = null;
+  let gameFocus = false; // the game itself moves the focus to a room
+  let pointing = false;  // a press of the mouse or a finger is under way
   // The number each room and button goes by for the window's keys.
   const controls = new Map();
 
@@ -35,8 +36,9 @@
         question.close();
     },
     focusRoom(index) {
-      lastVisited = index;
+      gameFocus = true;
       cells[index].focus();
+      gameFocus = false;
     },
     showNames,
     showDialog() { question.open(dialogLayout()); },
@@ -111,15 +113,61 @@
     document.title = windowName;
   }
 
-  // Enter or Space on a room or button: true when the window's keys say it presses it now.
-  function pressed(event, element) {
-    if (!quv)
-      return false;
-    if (!controls.has(element))
-      controls.set(element, controls.size);
-    return quv._quv_key(event.type === 'keydown' ? 1 : 0, event.key === 'Enter' ? 0 : 1,
-                        event.repeat ? 1 : 0, controls.get(element)) !== 0;
+  // A call into the module with texts among its arguments, which live on the module's stack for
+  // the call.
+  function call(name, ...args) {
+    const stack = quv.stackSave();
+    try {
+      return quv[`_${name}`](
+          ...args.map(arg => (typeof arg === 'string' ? quv.allocateUTF8OnStack(arg) : arg)));
+    } finally {
+      quv.stackRestore(stack);
+    }
   }
+  const text = pointer => quv.UTF8ToString(pointer);
+
+  // The window's keys, read by the game from each event's key and code, so that every browser
+  // engine's events mean the same (WebKitGTK's Shift+Tab has no key, only its code), and ruled by
+  // the game.
+  const keys = {
+    // The game's name of the key ('Tab', 'Left', 'Space', ...), '' for none of its keys.
+    of(event) {
+      return quv ? text(call('quv_key_of', event.key || '', event.code || '')) : '';
+    },
+    // Enter or Space on a room or menu item: true when it presses it now.
+    pressed(event, element) {
+      if (!quv)
+        return false;
+      if (!controls.has(element))
+        controls.set(element, controls.size);
+      return call('quv_key', event.key || '', event.code || '', event.type === 'keydown' ? 1 : 0,
+                  event.repeat ? 1 : 0, controls.get(element)) !== 0;
+    },
+    // A key on the continue dialog's control named on: {consumed, focus, press}.
+    dialog(event, on) {
+      if (!quv)
+        return {consumed: false, focus: '', press: ''};
+      return JSON.parse(text(call('quv_dialog_key', event.key || '', event.code || '',
+                                  event.type === 'keydown' ? 1 : 0, event.repeat ? 1 : 0,
+                                  event.shiftKey ? 1 : 0, on)));
+    },
+    // A key down in the window: 'enter' the menu bar, 'close' its submenu, 'leave' it, 'hold'
+    // (nothing, while another window is in front) or ''.
+    menu(event, inBar, submenuOpen) {
+      if (!quv)
+        return '';
+      const modified = event.shiftKey || event.ctrlKey || event.altKey || event.metaKey;
+      return text(call('quv_menu_key', event.key || '', event.code || '', modified ? 1 : 0,
+                       inBar ? 1 : 0, submenuOpen ? 1 : 0));
+    },
+    // The keys go into the menu bar from the focused element.
+    entered(from) {
+      if (quv)
+        quv._quv_menu_entered(cells.indexOf(from));
+    },
+    // The room the keys go back to from the menu bar.
+    home() { return quv ? cells[quv._quv_menu_leave()] : null; },
+  };
 
   async function visit(index) {
     await act('quv_visit', index);
@@ -149,6 +197,17 @@
     });
   }
 
+  // How the focus came to a room: the keys entering the building show the frame at once, a press
+  // of the mouse or a finger hides it, the game's own moves (the room visited, the focus given
+  // back as a box or the dialog goes) leave it as it was.
+  function focusArrived(event) {
+    if (!quv)
+      return;
+    const fromDialog = event.relatedTarget && event.relatedTarget.closest('dialog');
+    quv._quv_focus_arrived(gameFocus || fromDialog ? 2 : pointing ? 1 : 0);
+    showFrame();
+  }
+
   // The building is one stop of the page's Tab order, on the room last focused (the arrows' and
   // Tab's own order move within it); the menu bar is the other, and F10 reaches it from here.
   function roomKey(event, index) {
@@ -156,17 +215,18 @@
     const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
     if (down)
       roomInput(true);
-    const arrow = arrows.indexOf(event.key);
+    const key = keys.of(event);
+    const arrow = arrows.indexOf(key);
     if (down && arrow >= 0) {
       event.preventDefault();
       cells[rooms[index].neighbours[arrow]].focus();
-    } else if (down && event.key === 'Tab' && plain) {
+    } else if (down && key === 'Tab' && plain) {
       event.preventDefault();
       cells[event.shiftKey ? rooms[index].previous : rooms[index].next].focus();
-    } else if (event.key === 'Enter' || event.key === ' ') {
+    } else if (key === 'Enter' || key === 'Space') {
       // The key's own activation is stopped, or it would press OK in the box the visit opens.
       event.preventDefault();
-      if (pressed(event, cells[index]))
+      if (keys.pressed(event, cells[index]))
         visit(index);
     }
   }
@@ -186,9 +246,10 @@
       cell.addEventListener('mousedown', () => roomInput(false));
       cell.addEventListener('keydown', event => roomKey(event, index));
       cell.addEventListener('keyup', event => roomKey(event, index));
-      cell.addEventListener('focus', () => {
+      cell.addEventListener('focus', event => {
         for (const other of cells)
           other.tabIndex = other === cell ? 0 : -1;
+        focusArrived(event);
       });
       cell.tabIndex = room === screen.rooms[0] ? 0 : -1;
       cells[index] = cell;
@@ -196,25 +257,15 @@
     lay(screen);
     client.addEventListener('focusin', showFrame);
     client.addEventListener('focusout', showFrame);
+    for (const [type, on] of [['mousedown', true], ['mouseup', false], ['keydown', false]])
+      document.addEventListener(type, () => { pointing = on; }, true);
 
-    const firstRoom = () => cells[screen.rooms[0].index];
-    // The menu bar builds the same items again, with their keys and taps.
-    const bar = document.getElementById('menu-bar');
-    bar.replaceChildren();
-    menuBar = new QuvMenuBar(bar, screen.menu,
-                             command => act('quv_choose', command),
-                             () => (lastVisited >= 0 ? cells[lastVisited] : firstRoom()),
-                             pressed);
-    question = new QuvQuestion(screen.dialog, answer, pressed);
+    // The menu bar came with the page too; it takes its keys, taps and commands.
+    menuBar = new QuvMenuBar(document.getElementById('menu-bar'), keys,
+                             (bar, item) => quv._quv_command_at(bar, item),
+                             command => act('quv_choose', command));
+    question = new QuvQuestion(screen.dialog, answer, keys);
     new QuvModal(waiting);
-    document.addEventListener('keydown', event => {
-      const plain = !event.shiftKey && !event.ctrlKey && !event.altKey && !event.metaKey;
-      if (event.key === 'F10' && plain) {
-        event.preventDefault();
-        if (quv && quv._quv_ready())
-          menuBar.toggle();
-      }
-    });
     box.template.querySelector('#box-ok').textContent = screen.ok;
     document.getElementById('ended-text').textContent = screen.ended.text;
     document.getElementById('again').textContent = screen.ended.restart;
@@ -247,12 +298,12 @@
   document.getElementById('again').addEventListener('click', () => location.reload());
 
   createQuv({page}).then(module => {
+    quv = module;
     const screen = dpi => JSON.parse(module.UTF8ToString(module._quv_screen(dpi)));
     // Built at the first fit, laid out again at every other.
     const fit = new QuvFit(win, client, module._quv_fit,
                            dpi => (menuBar ? lay : build)(screen(dpi)));
     fit.fit();
-    quv = module;
     win.inert = false;
     win.dataset.ready = '';
     performance.mark('quv-ready');

@@ -53,24 +53,6 @@ std::string RoomsJson(int dpi) {
     return "[" + json + "]";
 }
 
-template <typename Item> std::string ItemFields(const Item& item) {
-    return Field("control", Quoted(item.control)) + "," + Field("caption", Quoted(item.caption)) +
-           "," + Field("command", std::to_string(static_cast<int>(item.command)));
-}
-
-// The bar's items in order, each with its submenu's (empty for a command).
-std::string MenuJson() {
-    std::string json;
-    for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
-        std::string submenu;
-        for (const MainWindow::MenuItem& child : item.submenu)
-            submenu += (submenu.empty() ? "{" : ",{") + ItemFields(child) + "}";
-        json += (json.empty() ? "{" : ",{") + ItemFields(item) + "," +
-                Field("submenu", "[" + submenu + "]") + "}";
-    }
-    return "[" + json + "]";
-}
-
 std::string ControlJson(const ContinueDialog::Control& control) {
     return "{" + Field("control", Quoted(control.name)) + "," +
            Field("caption", Quoted(control.caption)) + "}";
@@ -93,7 +75,7 @@ std::string ScreenDescription(int dpi) {
                                Field("colour", Quoted(CssColour(Colours::kFacade))) + "}") +
            "," + Field("cellColour", Quoted(CssColour(Colours::kCellIdle))) + "," +
            Field("frameColour", Quoted(CssColour(Colours::kFocusFrame))) + "," +
-           Field("rooms", RoomsJson(dpi)) + "," + Field("menu", MenuJson()) + "," +
+           Field("rooms", RoomsJson(dpi)) + "," +
            Field("ok", Quoted(MessageBoxService::kOkCaption)) + "," +
            Field("dialog", "{" + Field("caption", Quoted(ContinueDialog::kCaption)) + "," +
                                Field("question", ControlJson(ContinueDialog::kQuestion)) + "," +

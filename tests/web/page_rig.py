@@ -146,6 +146,12 @@ class PageTest(unittest.TestCase):
                 chain.send_keys(key)
         chain.perform()
 
+    def webkit_shift_tab(self):
+        """Shift+Tab as WebKitGTK sends it: no key, only its code."""
+        self.js("for (const type of ['keydown', 'keyup']) document.activeElement.dispatchEvent(new "
+                "KeyboardEvent(type, {key: 'Unidentified', code: 'Tab', shiftKey: true, "
+                "bubbles: true, cancelable: true}))")
+
     def held_enter(self):
         """An Enter that the keyboard repeats because it is held down."""
         key = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13}
