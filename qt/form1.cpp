@@ -16,8 +16,12 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace {
+// How long a compositor is given to hand over the keyboard as asked.
+constexpr int kActivationWait = 150; // ms
+
 // How the focus came to a room, as the focus frame tells causes apart: the keyboard moving it (Tab,
 // or the keys coming back from the menu bar), a click, or anything else, the game's own moves.
 FocusFrame::Cause CauseOf(Qt::FocusReason reason) {
@@ -265,6 +269,18 @@ void Form1::BringInFront() {
         return;
     front->raise();
     front->activateWindow();
+    // A Wayland compositor may answer the request only by marking the window as wanting
+    // attention (sway does), and leave the keyboard with the clicked one. A window shown anew is
+    // put in front with the keyboard by every compositor, so one still not active a moment later
+    // is shown again.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    QTimer::singleShot(kActivationWait, front, [this, front] {
+        if (isActiveWindow() && m_game.InFront() != Game::Window::Main && front->isVisible()) {
+            front->hide();
+            front->show();
+        }
+    });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
