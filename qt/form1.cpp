@@ -270,9 +270,8 @@ void Form1::BringInFront() {
     front->raise();
     front->activateWindow();
     // A Wayland compositor may answer the request only by marking the window as wanting
-    // attention (sway does), and leave the keyboard with the clicked one. A window shown anew is
-    // put in front with the keyboard by every compositor, so one still not active a moment later
-    // is shown again.
+    // attention and leave the keyboard with the clicked one (sway does), but it puts a window
+    // shown anew in front with the keyboard: one still not active a moment later is shown again.
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
     QTimer::singleShot(kActivationWait, front, [this, front] {

@@ -30,7 +30,7 @@ public:
     PixelSize ButtonNeeds() const;
 
 public slots:
-    // The window frame's close button (and Qt's own Escape) lands here.
+    // The window frame's close button lands here.
     void reject() override;
 
 protected:
