@@ -1,5 +1,7 @@
-// ButtonKeys: Enter and Space on a window's push buttons, one press of the key per press.
+// ButtonKeys: Enter and Space on the room cells, one press of the key per press.
 #include "qt/button_keys.h"
+
+#include "qt/qt_key.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -8,12 +10,11 @@
 #include <optional>
 
 namespace {
-std::optional<KeyPress::Key> KeyOf(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+std::optional<KeyPress::Key> PressKeyOf(const QKeyEvent& event) {
+    switch (KeyOf(event)) {
+    case Key::Enter:
         return KeyPress::Key::Enter;
-    case Qt::Key_Space:
+    case Key::Space:
         return KeyPress::Key::Space;
     default:
         return std::nullopt;
@@ -33,7 +34,7 @@ bool ButtonKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
-    const std::optional<KeyPress::Key> key = KeyOf(*keyEvent);
+    const std::optional<KeyPress::Key> key = PressKeyOf(*keyEvent);
     const auto found = std::find(m_buttons.begin(), m_buttons.end(), watched);
     if (!key || found == m_buttons.end())
         return false;

@@ -1,4 +1,4 @@
-// ButtonKeys: Enter and Space on a window's push buttons, one press of the key per press.
+// ButtonKeys: Enter and Space on the room cells, one press of the key per press.
 #pragma once
 
 #include "game/key_press.h"

@@ -5,16 +5,38 @@
 #include "qt/button_keys.h"
 #include "qt/facade.h"
 #include "qt/form2.h"
-#include "qt/menu_bar_keys.h"
 #include "qt/qt_colour.h"
 #include "qt/qt_geometry.h"
+#include "qt/qt_key.h"
 #include "qt/room_cell.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
+
+namespace {
+// How long a compositor is given to hand over the keyboard as asked.
+constexpr int kActivationWait = 150; // ms
+
+// How the focus came to a room, as the focus frame tells causes apart: the keyboard moving it (Tab,
+// or the keys coming back from the menu bar), a click, or anything else, the game's own moves.
+FocusFrame::Cause CauseOf(Qt::FocusReason reason) {
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MenuBarFocusReason:
+        return FocusFrame::Cause::Keyboard;
+    case Qt::MouseFocusReason:
+        return FocusFrame::Cause::Mouse;
+    default:
+        return FocusFrame::Cause::Game;
+    }
+}
+} // namespace
 
 Form1::Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit)
     : m_game(*this, messages, random, exit) {
@@ -41,7 +63,7 @@ void Form1::BuildMenu() {
     // shortcut.
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    m_menuKeys = new MenuBarKeys(bar);
+    bar->installEventFilter(this);
     for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
         if (item.submenu.empty()) {
             AddCommand(bar, item.control, item.caption, item.command);
@@ -64,8 +86,20 @@ void Form1::AddCommand(QWidget* menu, const char* control, const char* caption,
 
 void Form1::Choose(MenuCommand command) {
     m_game.Choose(command);
-    // Chosen from the keyboard: the keys go back to the building.
-    m_menuKeys->Leave();
+    if (focusWidget() == menuBar())
+        LeaveMenuBar();
+}
+
+void Form1::EnterMenuBar() {
+    const auto* room = qobject_cast<const RoomCell*>(QApplication::focusWidget());
+    m_menuKeys.Entered(room ? room->TheRoom().Index() : -1);
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menuBar()->actions().constFirst());
+}
+
+void Form1::LeaveMenuBar() {
+    menuBar()->setActiveAction(nullptr);
+    Cell(m_menuKeys.Leave(m_game.HomeRoom()))->setFocus(Qt::MenuBarFocusReason);
 }
 
 void Form1::BuildBuilding() {
@@ -87,10 +121,9 @@ void Form1::BuildBuilding() {
     // as keyboard play before a press visits.
     auto* roomKeys = new ButtonKeys(this);
     for (int index = 0; index < Room::kCount; ++index) {
-        const Room room = Room::AtIndex(index);
-        auto* cell = new RoomCell(room, m_client);
+        auto* cell = new RoomCell(index, m_client);
         cell->setObjectName(QString::fromStdString(MainWindow::CellControl(index)));
-        cell->setGeometry(LayoutRect(room.Place()));
+        cell->setGeometry(LayoutRect(cell->TheRoom().Place()));
         roomKeys->Watch(cell);
         cell->installEventFilter(this);
         connect(cell, &QAbstractButton::clicked, this, [this, cell] { Visit(cell); });
@@ -102,15 +135,30 @@ void Form1::BuildBuilding() {
 }
 
 void Form1::Visit(RoomCell* cell) {
-    // A screen reader's press while a box waits: the game would ignore it, and so does the
-    // window.
-    if (!m_game.Ready())
-        return;
-    m_game.VisitRoom(cell->TheRoom().Index(), cell->RoomNumber());
+    const Room room = cell->TheRoom();
+    m_game.VisitRoom(room.Index(), room.Number());
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // Only the cells are watched: which of keys and mouse the player uses, and the focus.
+    if (watched == menuBar()) {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            !QApplication::activePopupWidget()) {
+            // The mouse went elsewhere: nothing stays highlighted in the bar.
+            menuBar()->setActiveAction(nullptr);
+        } else if (event->type() == QEvent::KeyPress) {
+            // Inside the bar Qt's own menu keys move and choose; the way out is the game's.
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            if (MenuKeys::OnKey(KeyOf(key), Modified(key), true,
+                                QApplication::activePopupWidget() != nullptr) ==
+                MenuKeys::Step::Leave) {
+                LeaveMenuBar();
+                return true;
+            }
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // The cells: which of keys and mouse the player uses, and how the focus came.
     switch (event->type()) {
     case QEvent::KeyPress:
         m_focusFrame.KeyboardUsed();
@@ -122,6 +170,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         UpdateFocusMark();
         break;
     case QEvent::FocusIn:
+        m_focusFrame.FocusArrived(CauseOf(static_cast<QFocusEvent*>(event)->reason()));
+        UpdateFocusMark();
+        break;
     case QEvent::FocusOut:
         UpdateFocusMark();
         break;
@@ -145,8 +196,9 @@ void Form1::ShowNames(const MainWindow::Names& names) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
-        m_menuKeys->Toggle();
+    if (MenuKeys::OnKey(KeyOf(*event), Modified(*event), menuBar()->hasFocus(), false) ==
+        MenuKeys::Step::Enter) {
+        EnterMenuBar();
         event->accept();
         return;
     }
@@ -162,7 +214,7 @@ Form2* Form1::OpenDialog() const {
 }
 
 QWidget* Form1::GameWindow() {
-    if (m_dialog && m_dialog->isVisible())
+    if (m_game.BoxOwner() == Game::Window::Dialog && m_dialog)
         return m_dialog;
     return this;
 }
@@ -193,14 +245,41 @@ void Form1::ShowContinueDialog() {
 }
 
 void Form1::changeEvent(QEvent* event) {
-    // While the dialog waits, the disabled main window takes no keys: whoever activates it (a
-    // click, a restore from the taskbar) is handed on to the dialog.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled() && m_dialog &&
-        m_dialog->isVisible()) {
-        m_dialog->raise();
-        m_dialog->activateWindow();
-    }
+    // Whoever activates the main window (a click, a restore from the taskbar) while a box or the
+    // dialog waits is handed on to that one.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        BringInFront();
     QMainWindow::changeEvent(event);
+}
+
+void Form1::BringInFront() {
+    QWidget* front = nullptr;
+    switch (m_game.InFront()) {
+    case Game::Window::Main:
+        return;
+    case Game::Window::Box:
+        // The box is the one modal window of the game.
+        front = QApplication::activeModalWidget();
+        break;
+    case Game::Window::Dialog:
+        front = m_dialog;
+        break;
+    }
+    if (!front || !front->isVisible())
+        return;
+    front->raise();
+    front->activateWindow();
+    // A Wayland compositor may answer the request only by marking the window as wanting
+    // attention and leave the keyboard with the clicked one (sway does), but it puts a window
+    // shown anew in front with the keyboard: one still not active a moment later is shown again.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    QTimer::singleShot(kActivationWait, front, [this, front] {
+        if (isActiveWindow() && m_game.InFront() != Game::Window::Main && front->isVisible()) {
+            front->hide();
+            front->show();
+        }
+    });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

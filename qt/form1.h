@@ -4,6 +4,7 @@
 #include "game/focus_frame.h"
 #include "game/game.h"
 #include "game/game_view.h"
+#include "game/menu_keys.h"
 #include "game/room.h"
 
 #include <QMainWindow>
@@ -13,14 +14,14 @@
 
 class Facade;
 class Form2;
-class MenuBarKeys;
 class RoomCell;
 
 // Owns the one Game (and so the one GameState) of the process. It builds itself from the
 // game's description of the screen and only wires: a click on cell i (or Enter, Space or a
-// screen reader's press on it) becomes VisitRoom(i, caption) and a menu choice one call into
-// the game. Assistive technology learns the suspect sought from the window's name and
-// description, renewed after every action.
+// screen reader's press on it) becomes a visit of room i and a menu choice one call into the
+// game; keys, focus and activation are read into the game's terms and its answers carried out.
+// Assistive technology learns the suspect sought from the window's name and description, which
+// the game renews before every box.
 class Form1 final : public QMainWindow, public GameView {
     Q_OBJECT
 
@@ -41,8 +42,7 @@ public:
     Facade* Front() const { return m_facade; }
     // The continue dialog while it is open, otherwise null.
     Form2* OpenDialog() const;
-    // The window the player deals with now, which every message box belongs to: the continue
-    // dialog while it is open, otherwise the main window.
+    // The window every message box belongs to, as the game says.
     QWidget* GameWindow();
 
 protected:
@@ -58,6 +58,11 @@ private:
     void Choose(MenuCommand command);
     void Visit(RoomCell* cell);
     void UpdateFocusMark();
+    // The keys go into the menu bar, or out of it back to a room.
+    void EnterMenuBar();
+    void LeaveMenuBar();
+    // Brings the window the game wants in front back there, with the keyboard.
+    void BringInFront();
 
     Game m_game;
     QWidget* m_client = nullptr;
@@ -65,5 +70,5 @@ private:
     std::array<RoomCell*, Room::kCount> m_cells{};
     QPointer<Form2> m_dialog;
     FocusFrame m_focusFrame;
-    MenuBarKeys* m_menuKeys = nullptr;
+    MenuKeys m_menuKeys;
 };

@@ -3,8 +3,8 @@
 
 #include "game/continue_dialog.h"
 #include "game/game.h"
-#include "qt/button_keys.h"
 #include "qt/qt_geometry.h"
+#include "qt/qt_key.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +31,12 @@ QSize CaptionNeeds(const QPushButton& button) {
     const QFontMetrics fm = button.fontMetrics();
     return QSize(fm.horizontalAdvance(button.text()) + chrome, fm.height() + chrome);
 }
+
+// The game's control that a button of the dialog stands for, known by its name.
+const ContinueDialog::Control& ControlOf(const QPushButton* button) {
+    return button->objectName() == QLatin1String(ContinueDialog::kNo.name) ? ContinueDialog::kNo
+                                                                           : ContinueDialog::kYes;
+}
 } // namespace
 
 Form2::Form2(Game& game, QWidget* mainWindow)
@@ -48,11 +54,12 @@ Form2::Form2(Game& game, QWidget* mainWindow)
     m_yes = MakeButton(ContinueDialog::kYes, this);
     m_no = MakeButton(ContinueDialog::kNo, this);
     setTabOrder(m_yes, m_no);
-    auto* keys = new ButtonKeys(this);
-    keys->Watch(m_yes);
-    keys->Watch(m_no);
-    connect(m_yes, &QPushButton::clicked, this, [this] { Answer(true); });
-    connect(m_no, &QPushButton::clicked, this, [this] { Answer(false); });
+    for (QPushButton* button : {m_yes, m_no}) {
+        // The game's keys come before Qt's own (Space, Tab, the default button) on each button.
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { Answer(DialogKeys::AnswerOf(ControlOf(button))); });
+    }
 
     // Fonts differ between systems and players: the whole dialog grows to fit them. Qt scales
     // its pixels for the screen itself, so the layout is taken at the resolution it was drawn
@@ -87,20 +94,38 @@ void Form2::Present() {
     m_yes->setFocus(Qt::OtherFocusReason);
 }
 
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    return OnKey(*static_cast<QKeyEvent*>(event), ControlOf(static_cast<QPushButton*>(watched)));
+}
+
 void Form2::keyPressEvent(QKeyEvent* event) {
-    // The dialog offers only its two buttons as answers: Escape is neither.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
+    // A key that no button took: the game's keys still decide, not QDialog's.
+    const auto* focused = qobject_cast<const QPushButton*>(focusWidget());
+    if (!OnKey(*event, ControlOf(focused ? focused : m_yes)))
+        QDialog::keyPressEvent(event);
+}
+
+bool Form2::OnKey(const QKeyEvent& event, const ContinueDialog::Control& on) {
+    const DialogKeys::Step step = m_keys.OnKey(KeyOf(event), event.type() == QEvent::KeyPress,
+                                               event.isAutoRepeat(), ShiftHeld(event), on);
+    if (step.focus) {
+        findChild<QPushButton*>(QString::fromLatin1(step.focus->name))
+            ->setFocus(ShiftHeld(event) ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     }
-    QDialog::keyPressEvent(event);
+    Answer(step.answer);
+    return step.consumed;
 }
 
 void Form2::reject() {
-    Answer(true);
+    Answer(DialogKeys::FrameClosed());
 }
 
-void Form2::Answer(bool yes) {
+void Form2::Answer(DialogKeys::Answer answer) {
+    if (answer == DialogKeys::Answer::None)
+        return;
+    const bool yes = answer == DialogKeys::Answer::Yes;
     // An answer the game does not take (a second one, or one that came too early) leaves the
     // dialog as it is; NO has ended the program by now.
     if (!m_game.AnswerContinue(yes) || !yes)

@@ -2,13 +2,15 @@
 #include "qt/room_cell.h"
 
 #include "qt/qt_colour.h"
+#include "qt/qt_key.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-RoomCell::RoomCell(Room room, QWidget* parent)
+RoomCell::RoomCell(int index, QWidget* parent)
     : QAbstractButton(parent)
-    , m_room(room) {
+    , m_index(index) {
+    const Room room = TheRoom();
     setText(QString::fromStdString(room.Caption()));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -27,17 +29,17 @@ void RoomCell::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void RoomCell::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Left:
+    switch (KeyOf(*event)) {
+    case Key::Left:
         emit stepRequested(Arrow::Left);
         break;
-    case Qt::Key_Right:
+    case Key::Right:
         emit stepRequested(Arrow::Right);
         break;
-    case Qt::Key_Up:
+    case Key::Up:
         emit stepRequested(Arrow::Up);
         break;
-    case Qt::Key_Down:
+    case Key::Down:
         emit stepRequested(Arrow::Down);
         break;
     default:

@@ -14,11 +14,10 @@ class RoomCell final : public QAbstractButton {
     Q_OBJECT
 
 public:
-    RoomCell(Room room, QWidget* parent);
+    // The cell of the room at index.
+    RoomCell(int index, QWidget* parent);
 
-    // The caption read back as a number, as the game reads a room.
-    int RoomNumber() const { return text().toInt(); }
-    Room TheRoom() const { return m_room; }
+    Room TheRoom() const { return Room::AtIndex(m_index); }
     void SetColours(Colour back, Colour text);
 
 signals:
@@ -30,6 +29,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Room m_room;
+    int m_index;
     Colour m_back = Colours::kCellIdle;
 };

@@ -455,6 +455,13 @@ void Form1Test::theFocusMarkShowsForTheKeyboardOnly() {
     // The mouse again: the building looks as if no key had been pressed.
     rig.ClickRoom(33);
     QCOMPARE(rig.window.ClientArea()->grab().toImage(), untouched);
+
+    // The keys coming back from the menu bar show it at once, on the room they land in.
+    QApplication::focusWidget()->clearFocus();
+    QTest::keyClick(&rig.window, Qt::Key_F10);
+    QTest::keyClick(rig.window.menuBar(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), rig.window.Cell(CellOf(33)));
+    QCOMPARE(rig.PixelAt(onTheFrame), kMark);
 }
 
 void Form1Test::f10OpensTheMenuBarForTheKeyboard() {

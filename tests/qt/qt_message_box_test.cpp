@@ -62,6 +62,10 @@ void PressAsAScreenReader(Form1& window, const QString& what) {
     QAccessibleInterface* target = nullptr;
     if (what == QLatin1String("close"))
         return void(window.close());
+    if (what == QLatin1String("activate")) { // as a click on the blocked window would
+        window.activateWindow();
+        return QTest::qWait(250);
+    }
     if (what.startsWith(QLatin1String("room "))) {
         target = QAccessible::queryAccessibleInterface(window.Cell(CellOf(what.mid(5).toInt())));
     } else {
@@ -165,6 +169,7 @@ void QtMessageBoxTest::aScreenReadersPressWhileTheGameWaitsDoesNothing_data() {
     QTest::newRow("box: high score") << true << "HSC";
     QTest::newRow("box: quit") << true << "E";
     QTest::newRow("box: closing the window") << true << "close";
+    QTest::newRow("box: activating the window") << true << "activate";
     QTest::newRow("dialog: a room") << false << "room 33";
     QTest::newRow("dialog: start") << false << "S";
     QTest::newRow("dialog: quit") << false << "E";
@@ -195,6 +200,8 @@ void QtMessageBoxTest::aScreenReadersPressWhileTheGameWaitsDoesNothing() {
             if (!pressed && text.startsWith(QStringLiteral("奴だ"))) {
                 pressed = true;
                 PressAsAScreenReader(window, what);
+                // Whatever came, the box is still the one in front with the keyboard.
+                QTRY_VERIFY(QApplication::activeModalWidget()->isActiveWindow());
             }
         };
         QTest::mouseClick(window.Cell(CellOf(11)), Qt::LeftButton);
