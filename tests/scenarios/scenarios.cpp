@@ -392,9 +392,13 @@ std::string Describe(const Outcome& o) {
     for (const Box& box : o.boxes)
         text += "  box \"" + box.text + "\" cells " + Cells(box.cells) + " background " +
                 Hex(box.background) + "\n";
+    // Once the program has ended, its windows go as the platform takes them down: only that the
+    // main window was not given back still counts.
     text += "  then cells " + Cells(o.cells) + " background " + Hex(o.background) + " facade " +
-            Hex(o.facade) + ", main " + (o.mainEnabled ? "enabled" : "disabled") + ", dialog " +
-            (o.dialogShown ? "shown" : "none") + (o.ended ? ", ended" : "") +
+            Hex(o.facade) + ", main " + (o.mainEnabled ? "enabled" : "disabled");
+    if (o.ended)
+        return text + ", ended\n";
+    text += std::string(", dialog ") + (o.dialogShown ? "shown" : "none") +
             (o.focus.empty() ? "" : ", focus " + o.focus) + "\n";
     return text;
 }
