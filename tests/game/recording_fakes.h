@@ -27,6 +27,21 @@ inline std::string Hex(Colour c) {
     return buffer;
 }
 
+// The texts of the boxes shown, in order, and how often an entry was recorded.
+inline std::vector<std::string> Texts(const EventLog& log) {
+    std::vector<std::string> texts;
+    for (const std::string& entry : log)
+        if (entry.starts_with("text "))
+            texts.push_back(entry.substr(5));
+    return texts;
+}
+inline int Count(const EventLog& log, const std::string& entry) {
+    int count = 0;
+    for (const std::string& e : log)
+        count += e == entry;
+    return count;
+}
+
 class RecordingView final : public GameView {
 public:
     explicit RecordingView(EventLog& log)

@@ -15,12 +15,7 @@ class Form2Test : public QObject {
 private slots:
     void showsTheQuestionAndTwoButtonsAtTheirPlaces();
     void opensAboveTheMainWindowWithFocusOnYesAndNoDefaultButton();
-    void yesGivesTheMainWindowBackForAnotherMission();
-    void noEndsTheProgramAtOnce();
-    void theFrameCountsAsYes();
-    void enterAnswersWithTheFocusedButtonEscapeWithNeither_data();
-    void enterAnswersWithTheFocusedButtonEscapeWithNeither();
-    void activatingTheWaitingMainWindowHandsTheFocusToTheDialog();
+    void theBoxesBelongToTheDialogUntilItsFrameAnswers();
     void aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne();
 
 private:
@@ -93,103 +88,16 @@ void Form2Test::opensAboveTheMainWindowWithFocusOnYesAndNoDefaultButton() {
     }
 }
 
-void Form2Test::yesGivesTheMainWindowBackForAnotherMission() {
-    UiRig rig;
-    Form2* dialog = EndAMission(rig);
-    QVERIFY(!rig.window.isEnabled());
-    QTest::mouseClick(dialog->YesButton(), Qt::LeftButton);
-    QVERIFY(rig.window.isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return rig.window.OpenDialog() == nullptr; }));
-
-    // A second mission ends in a fresh dialog, and the high score carries over.
-    rig.box.texts.clear();
-    Form2* second = EndAMission(rig);
-    QVERIFY(second);
-    QVERIFY(second->isVisible());
-    QVERIFY(!rig.window.isEnabled());
-    QCOMPARE(rig.window.State().HighScore, 36);
-    QCOMPARE(rig.exit.calls, 0);
-}
-
-void Form2Test::noEndsTheProgramAtOnce() {
-    UiRig rig;
-    Form2* dialog = EndAMission(rig);
-    rig.box.texts.clear();
-    QTest::mouseClick(dialog->NoButton(), Qt::LeftButton);
-    QCOMPARE(rig.exit.calls, 1);
-    QVERIFY(rig.box.texts.isEmpty());
-}
-
-void Form2Test::theFrameCountsAsYes() {
+// The boxes belong to the dialog while it waits, and to the main window once its frame has
+// answered.
+void Form2Test::theBoxesBelongToTheDialogUntilItsFrameAnswers() {
     UiRig rig;
     Form2* dialog = EndAMission(rig);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     QCOMPARE(rig.window.GameWindow(), dialog);
     QCloseEvent frameClose;
     QApplication::sendEvent(dialog->windowHandle(), &frameClose);
-    QVERIFY(rig.window.isEnabled());
-    QVERIFY(!dialog->isVisible());
     QCOMPARE(rig.window.GameWindow(), &rig.window);
-    QCOMPARE(rig.exit.calls, 0);
-    rig.box.texts.clear();
-    rig.ClickRoom(11);
-    QCOMPARE(rig.box.texts, QStringList{"メニュー中のスタートキーをクリックしてください。"});
-}
-
-void Form2Test::enterAnswersWithTheFocusedButtonEscapeWithNeither_data() {
-    QTest::addColumn<bool>("onNo");
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("autoRepeat");
-    QTest::addColumn<QString>("answer"); // "yes", "no" or "" for none
-    const Qt::KeyboardModifiers none = Qt::NoModifier;
-    QTest::newRow("Return on YES") << false << Qt::Key_Return << none << false << "yes";
-    QTest::newRow("keypad Enter on YES")
-        << false << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << false << "yes";
-    QTest::newRow("Return on NO") << true << Qt::Key_Return << none << false << "no";
-    QTest::newRow("keypad Enter on NO")
-        << true << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << false << "no";
-    // The key still held from closing the summary box: its repeats answer nothing.
-    QTest::newRow("held Return") << false << Qt::Key_Return << none << true << "";
-    QTest::newRow("held keypad Enter")
-        << false << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << true << "";
-    QTest::newRow("Escape on YES") << false << Qt::Key_Escape << none << false << "";
-    QTest::newRow("Escape on NO") << true << Qt::Key_Escape << none << false << "";
-}
-
-void Form2Test::enterAnswersWithTheFocusedButtonEscapeWithNeither() {
-    QFETCH(bool, onNo);
-    QFETCH(Qt::Key, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, autoRepeat);
-    QFETCH(QString, answer);
-    UiRig rig;
-    Form2* dialog = EndAMission(rig);
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
-    if (onNo)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), onNo ? dialog->NoButton() : dialog->YesButton());
-    QWidget* focused = QApplication::focusWidget();
-    for (int press = 0; press < (autoRepeat ? 3 : 1); ++press) {
-        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
-        QApplication::sendEvent(focused, &event);
-    }
-    QCOMPARE(rig.window.isEnabled(), answer == "yes");
-    QCOMPARE(rig.exit.calls, answer == "no" ? 1 : 0);
-    QCOMPARE(dialog->isVisible(), answer != "yes");
-}
-
-void Form2Test::activatingTheWaitingMainWindowHandsTheFocusToTheDialog() {
-    UiRig rig;
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-    Form2* dialog = EndAMission(rig);
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
-    rig.window.activateWindow();
-    QTRY_VERIFY(dialog->isActiveWindow());
-    QCOMPARE(QApplication::focusWidget(), dialog->YesButton());
-    // Space presses the focused answer.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(rig.window.isEnabled());
 }
 
 void Form2Test::aMissionEndingBeforeTheAnsweredDialogIsGoneGetsAFreshOne() {

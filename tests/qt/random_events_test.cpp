@@ -77,7 +77,7 @@ void RandomEventsTest::theWindowsSurviveRandomPlay() {
             break;
         }
 
-        if (rig->exit.calls > 0) {
+        if (rig->Exits() > 0) {
             // The program would have ended here; the next events go to a fresh one.
             rig = std::make_unique<UiRig>();
             ++programs;

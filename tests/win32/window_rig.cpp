@@ -1,7 +1,10 @@
 // A real main window with scripted random numbers and the real message box.
 #include "window_rig.h"
 
+#include "game/continue_dialog.h"
+
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -229,11 +232,12 @@ INPUT Button(DWORD flag) {
     return in;
 }
 
-INPUT KeyInput(WPARAM key, bool up) {
+INPUT KeyInput(WPARAM key, bool up, bool keypad = false) {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
     in.ki.wVk = static_cast<WORD>(key);
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    // The keypad's Enter is the extended key of Return's code.
+    in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (keypad ? KEYEVENTF_EXTENDEDKEY : 0);
     return in;
 }
 } // namespace
@@ -274,32 +278,32 @@ void Win32Rig::PressRoom(int room) {
     Accessible(CellOfRoom(room)).object->accDoDefaultAction(Self());
 }
 
-void Win32Rig::Key(WPARAM key, WPARAM modifier) {
+void Win32Rig::Key(WPARAM key, WPARAM modifier, bool keypad) {
     if (modifier)
-        Send({KeyInput(modifier, false), KeyInput(key, false), KeyInput(key, true),
+        Send({KeyInput(modifier, false), KeyInput(key, false, keypad), KeyInput(key, true, keypad),
               KeyInput(modifier, true)});
     else
-        Send({KeyInput(key, false), KeyInput(key, true)});
+        Send({KeyInput(key, false, keypad), KeyInput(key, true, keypad)});
     Pump(program);
 }
 
-void Win32Rig::HeldKey(WPARAM key) {
+void Win32Rig::HeldKey(WPARAM key, bool keypad) {
     HWND active = GetActiveWindow();
     SetForegroundWindow(Elsewhere());
     Pump(program);
-    Send({KeyInput(key, false)});
+    Send({KeyInput(key, false, keypad)});
     Pump(program);
     SetForegroundWindow(active);
     Pump(program);
-    Send({KeyInput(key, false), KeyInput(key, true)});
+    Send({KeyInput(key, false, keypad), KeyInput(key, true, keypad)});
     Pump(program);
 }
 
 void Win32Rig::PlayPerfectMission() {
+    Win32Driver driver(*this);
     random.fallback = ScriptedRandom::Middle(1);
-    Choose(MenuCommand::Start);
-    for (int i = 0; i < 6; ++i)
-        ClickRoom(11);
+    for (const Step& step : PerfectMission())
+        driver.Do(step);
 }
 
 std::vector<std::string> Win32Rig::Texts() const {
@@ -307,4 +311,124 @@ std::vector<std::string> Win32Rig::Texts() const {
     for (const SeenBox& b : watcher.boxes)
         texts.push_back(b.text);
     return texts;
+}
+
+Win32Driver::Win32Driver(Win32Rig& rig)
+    : m_rig(rig)
+    , m_onBox(rig.watcher.onBox) {
+    rig.watcher.onBox = [this](const SeenBox& seen) {
+        Box box{seen.text};
+        ReadBuilding(box.cells, box.background);
+        m_boxes.push_back(box);
+        if (m_onBox)
+            m_onBox(seen);
+    };
+}
+
+Win32Driver::~Win32Driver() {
+    m_rig.watcher.onBox = m_onBox;
+}
+
+namespace {
+// The virtual key of a scenario's key, and whether Shift goes with it.
+std::pair<WPARAM, WPARAM> KeyCode(Key key) {
+    switch (key) {
+    case Key::Up:
+        return {VK_UP, 0};
+    case Key::Down:
+        return {VK_DOWN, 0};
+    case Key::Left:
+        return {VK_LEFT, 0};
+    case Key::Right:
+        return {VK_RIGHT, 0};
+    case Key::Tab:
+        return {VK_TAB, 0};
+    case Key::BackTab:
+        return {VK_TAB, VK_SHIFT};
+    case Key::Return:
+    case Key::Enter:
+        return {VK_RETURN, 0};
+    case Key::Space:
+        return {VK_SPACE, 0};
+    case Key::Escape:
+        return {VK_ESCAPE, 0};
+    }
+    return {0, 0};
+}
+} // namespace
+
+void Win32Driver::Do(const Step& step) {
+    const auto [key, modifier] = KeyCode(step.key);
+    const bool keypad = step.key == Key::Enter;
+    switch (step.kind) {
+    case Step::Kind::ClickRoom:
+        return m_rig.ClickRoom(step.room);
+    case Step::Kind::ClickClient:
+        return m_rig.Click(OnScreen(m_rig.Main(), POINT{step.room / 1000, step.room % 1000}));
+    case Step::Kind::ClickBar:
+        return m_rig.ClickMenuBar(step.command);
+    case Step::Kind::Choose:
+        return m_rig.Choose(step.command);
+    case Step::Kind::FocusRoom:
+        SetFocus(m_rig.CellOfRoom(step.room));
+        return Pump(m_rig.program);
+    case Step::Kind::Press:
+        return m_rig.Key(key, modifier, keypad);
+    case Step::Kind::Hold:
+        return m_rig.HeldKey(key, keypad);
+    case Step::Kind::Answer: {
+        HWND button =
+            m_rig.window.OpenDialog()->Item(step.yes ? ContinueDialog::kYes : ContinueDialog::kNo);
+        return m_rig.Click(OnScreen(button, CentreOf(button)));
+    }
+    case Step::Kind::CloseDialog:
+        PostMessageW(m_rig.window.OpenDialog()->Handle(), WM_CLOSE, 0, 0);
+        return Pump(m_rig.program);
+    case Step::Kind::CloseMain:
+        SendMessageW(m_rig.Main(), WM_CLOSE, 0, 0);
+        return Pump(m_rig.program);
+    case Step::Kind::Elsewhere:
+        m_elsewhere = m_rig.Elsewhere();
+        SetForegroundWindow(m_elsewhere);
+        return Pump(m_rig.program);
+    case Step::Kind::ActivateMain:
+        SetForegroundWindow(m_rig.Main());
+        return Pump(m_rig.program);
+    }
+}
+
+Outcome Win32Driver::Observe() {
+    Outcome now;
+    now.ended = m_rig.Ended();
+    now.boxes = std::exchange(m_boxes, {});
+    ReadBuilding(now.cells, now.background);
+    now.facade = PixelOf(m_rig.window.Front().Handle(), POINT{2, 2});
+    now.mainEnabled = IsWindowEnabled(m_rig.Main()) != FALSE;
+    const Form2* dialog = m_rig.window.OpenDialog();
+    now.dialogShown =
+        dialog && IsWindowVisible(dialog->Handle()) && IsWindowEnabled(dialog->Handle());
+    now.focus = FocusName();
+    return now;
+}
+
+void Win32Driver::ReadBuilding(std::array<Colour, Room::kCount>& cells, Colour& background) const {
+    for (int index = 0; index < Room::kCount; ++index)
+        cells[static_cast<std::size_t>(index)] = WholeColourOf(m_rig.window.Cell(index).Handle());
+    background = m_rig.BackgroundColour();
+}
+
+std::string Win32Driver::FocusName() const {
+    if (m_elsewhere && GetActiveWindow() == m_elsewhere)
+        return "elsewhere";
+    HWND focused = GetFocus();
+    for (int index = 0; index < Room::kCount; ++index)
+        if (focused == m_rig.window.Cell(index).Handle())
+            return std::to_string(Room::AtIndex(index).Number());
+    if (const Form2* dialog = m_rig.window.OpenDialog()) {
+        if (focused == dialog->Item(ContinueDialog::kYes))
+            return "yes";
+        if (focused == dialog->Item(ContinueDialog::kNo))
+            return "no";
+    }
+    return focused ? "a window that is not a room" : "nothing";
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "../game/recording_fakes.h"
+#include "../scenarios/scenarios.h"
 #include "win32/form1.h"
 #include "win32/form2.h"
 #include "win32/program.h"
@@ -102,11 +103,11 @@ struct Win32Rig {
     void PostCommand(MenuCommand command);
     void PressRoom(int room);
     // A key pressed and released, with a modifier (VK_SHIFT, VK_MENU) held if given, where the
-    // keyboard focus is.
-    void Key(WPARAM key, WPARAM modifier = 0);
+    // keyboard focus is; keypad: the keypad's key of that code (its Enter).
+    void Key(WPARAM key, WPARAM modifier = 0, bool keypad = false);
     // A key that went down while another window was active, and then, back in this one, repeats
     // before it is released.
-    void HeldKey(WPARAM key);
+    void HeldKey(WPARAM key, bool keypad = false);
     // Plays a whole mission in which every suspect hides in room 11 and is caught at once.
     void PlayPerfectMission();
     std::vector<std::string> Texts() const;
@@ -128,4 +129,27 @@ struct Win32Rig {
 private:
     HWND m_elsewhere = nullptr;
     BOOL m_focusAlwaysShown = FALSE; // the setting as the rig found it
+};
+
+// Plays the scenarios on the program's real windows: real input, real message boxes, and the
+// screen read back from what the windows painted.
+class Win32Driver final : public Driver {
+public:
+    explicit Win32Driver(Win32Rig& rig);
+    ~Win32Driver() override;
+    Win32Driver(const Win32Driver&) = delete;
+    Win32Driver& operator=(const Win32Driver&) = delete;
+
+    ScriptedRandom& Random() override { return m_rig.random; }
+    void Do(const Step& step) override;
+    Outcome Observe() override;
+
+private:
+    void ReadBuilding(std::array<Colour, Room::kCount>& cells, Colour& background) const;
+    std::string FocusName() const;
+
+    Win32Rig& m_rig;
+    std::function<void(const SeenBox&)> m_onBox;
+    std::vector<Box> m_boxes;
+    HWND m_elsewhere = nullptr; // once a step has turned to another window
 };
