@@ -187,27 +187,27 @@ public:
     }
 
 private:
-    static std::pair<Qt::Key, Qt::KeyboardModifiers> QtKey(Key key) {
+    static std::pair<Qt::Key, Qt::KeyboardModifiers> QtKey(Stroke key) {
         switch (key) {
-        case Key::Up:
+        case Stroke::Up:
             return {Qt::Key_Up, Qt::NoModifier};
-        case Key::Down:
+        case Stroke::Down:
             return {Qt::Key_Down, Qt::NoModifier};
-        case Key::Left:
+        case Stroke::Left:
             return {Qt::Key_Left, Qt::NoModifier};
-        case Key::Right:
+        case Stroke::Right:
             return {Qt::Key_Right, Qt::NoModifier};
-        case Key::Tab:
+        case Stroke::Tab:
             return {Qt::Key_Tab, Qt::NoModifier};
-        case Key::BackTab:
+        case Stroke::BackTab:
             return {Qt::Key_Backtab, Qt::ShiftModifier};
-        case Key::Return:
+        case Stroke::Return:
             return {Qt::Key_Return, Qt::NoModifier};
-        case Key::Enter:
+        case Stroke::Enter:
             return {Qt::Key_Enter, Qt::KeypadModifier};
-        case Key::Space:
+        case Stroke::Space:
             return {Qt::Key_Space, Qt::NoModifier};
-        case Key::Escape:
+        case Stroke::Escape:
             return {Qt::Key_Escape, Qt::NoModifier};
         }
         return {Qt::Key_unknown, Qt::NoModifier};

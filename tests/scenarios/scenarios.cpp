@@ -21,14 +21,14 @@ Step Choose(MenuCommand command) {
 Step FocusRoom(int room) {
     return {Step::Kind::FocusRoom, room};
 }
-Step Press(Key key) {
+Step Press(Stroke key) {
     return {Step::Kind::Press, 0, MenuCommand::None, key};
 }
-Step Hold(Key key) {
+Step Hold(Stroke key) {
     return {Step::Kind::Hold, 0, MenuCommand::None, key};
 }
 Step Answer(bool yes) {
-    return {Step::Kind::Answer, 0, MenuCommand::None, Key::Return, yes};
+    return {Step::Kind::Answer, 0, MenuCommand::None, Stroke::Return, yes};
 }
 Step Do(Step::Kind kind) {
     return {kind};
@@ -53,14 +53,14 @@ Steps Join(std::initializer_list<Steps> parts) {
 }
 
 // The same mission played from the keyboard on room 11.
-Steps KeyboardMission(Key key) {
+Steps KeyboardMission(Stroke key) {
     Steps steps{Choose(Start), FocusRoom(11)};
     for (int suspect = 1; suspect <= 6; ++suspect)
         steps.push_back(Press(key));
     return steps;
 }
 
-Scenario Step1(const char* name, int from, Key key) {
+Scenario Step1(const char* name, int from, Stroke key) {
     return {name, {}, {FocusRoom(from), Press(key)}};
 }
 
@@ -97,24 +97,26 @@ const std::vector<Scenario> kScenarios = {
     {"the dialog's frame counts as YES",
      {},
      Join({PerfectMission(), {Do(Step::Kind::CloseDialog), ClickRoom(11)}})},
-    {"Return on YES", {}, Join({PerfectMission(), {Press(Key::Return)}})},
-    {"keypad Enter on YES", {}, Join({PerfectMission(), {Press(Key::Enter)}})},
-    {"Space on YES", {}, Join({PerfectMission(), {Press(Key::Space)}})},
-    {"Return on NO", {}, Join({PerfectMission(), {Press(Key::Tab), Press(Key::Return)}})},
-    {"keypad Enter on NO", {}, Join({PerfectMission(), {Press(Key::Tab), Press(Key::Enter)}})},
-    {"Escape on YES answers nothing", {}, Join({PerfectMission(), {Press(Key::Escape)}})},
+    {"Return on YES", {}, Join({PerfectMission(), {Press(Stroke::Return)}})},
+    {"keypad Enter on YES", {}, Join({PerfectMission(), {Press(Stroke::Enter)}})},
+    {"Space on YES", {}, Join({PerfectMission(), {Press(Stroke::Space)}})},
+    {"Return on NO", {}, Join({PerfectMission(), {Press(Stroke::Tab), Press(Stroke::Return)}})},
+    {"keypad Enter on NO",
+     {},
+     Join({PerfectMission(), {Press(Stroke::Tab), Press(Stroke::Enter)}})},
+    {"Escape on YES answers nothing", {}, Join({PerfectMission(), {Press(Stroke::Escape)}})},
     {"Escape on NO answers nothing",
      {},
-     Join({PerfectMission(), {Press(Key::Tab), Press(Key::Escape)}})},
+     Join({PerfectMission(), {Press(Stroke::Tab), Press(Stroke::Escape)}})},
     {"Return held from the last box answers nothing",
      {},
-     Join({PerfectMission(), {Hold(Key::Return)}})},
+     Join({PerfectMission(), {Hold(Stroke::Return)}})},
     {"keypad Enter held from the last box answers nothing",
      {},
-     Join({PerfectMission(), {Hold(Key::Enter)}})},
+     Join({PerfectMission(), {Hold(Stroke::Enter)}})},
     {"Tab and Shift+Tab go round the two buttons",
      {},
-     Join({PerfectMission(), {Press(Key::Tab), Press(Key::Tab), Press(Key::BackTab)}})},
+     Join({PerfectMission(), {Press(Stroke::Tab), Press(Stroke::Tab), Press(Stroke::BackTab)}})},
 
     // While the dialog waits, nothing of the main window acts; whoever turns to it gets the
     // dialog.
@@ -134,43 +136,44 @@ const std::vector<Scenario> kScenarios = {
      Join({PerfectMission(), {kElsewhere, ClickBar(Start)}})},
     {"the waiting dialog: the taskbar's activation hands over to it",
      {},
-     Join({PerfectMission(), {kElsewhere, Do(Step::Kind::ActivateMain), Press(Key::Space)}})},
+     Join({PerfectMission(), {kElsewhere, Do(Step::Kind::ActivateMain), Press(Stroke::Space)}})},
 
     // Keyboard play.
     {"Return visits the focused room and keeps its place",
      {},
-     Join({KeyboardMission(Key::Return), {Press(Key::Space)}})},
+     Join({KeyboardMission(Stroke::Return), {Press(Stroke::Space)}})},
     {"keypad Enter visits the focused room and keeps its place",
      {},
-     Join({KeyboardMission(Key::Enter), {Press(Key::Space)}})},
+     Join({KeyboardMission(Stroke::Enter), {Press(Stroke::Space)}})},
     {"Space visits the focused room and keeps its place",
      {},
-     Join({KeyboardMission(Key::Space), {Press(Key::Space)}})},
+     Join({KeyboardMission(Stroke::Space), {Press(Stroke::Space)}})},
     {"one visit per press, none for a key held from before",
      {},
-     {Choose(Start), FocusRoom(33), Hold(Key::Return), Press(Key::Return), Press(Key::Space)}},
+     {Choose(Start), FocusRoom(33), Hold(Stroke::Return), Press(Stroke::Return),
+      Press(Stroke::Space)}},
     {"the focus comes back from another window",
      {},
-     {FocusRoom(32), Press(Key::Up), kElsewhere, Do(Step::Kind::ActivateMain)}},
-    Step1("up from the top left: wall", 15, Key::Up),
-    Step1("left from the top left: wall", 15, Key::Left),
-    Step1("right from the top left", 15, Key::Right),
-    Step1("down from the top left", 15, Key::Down),
-    Step1("down from the bottom right: wall", 51, Key::Down),
-    Step1("right from the bottom right: wall", 51, Key::Right),
-    Step1("up from the bottom right", 51, Key::Up),
-    Step1("left from the bottom right", 51, Key::Left),
-    Step1("left at the left wall", 13, Key::Left),
-    Step1("up on the top floor", 35, Key::Up),
-    Step1("up from the centre", 33, Key::Up),
-    Step1("down from the centre", 33, Key::Down),
-    Step1("left from the centre", 33, Key::Left),
-    Step1("right from the centre", 33, Key::Right),
-    Step1("Tab along a floor", 15, Key::Tab),
-    Step1("Tab from the end of a floor to the next one down", 55, Key::Tab),
-    Step1("Tab from the last room to the first", 51, Key::Tab),
-    Step1("Shift+Tab from the first room to the last", 15, Key::BackTab),
-    Step1("Shift+Tab back along a floor", 25, Key::BackTab),
+     {FocusRoom(32), Press(Stroke::Up), kElsewhere, Do(Step::Kind::ActivateMain)}},
+    Step1("up from the top left: wall", 15, Stroke::Up),
+    Step1("left from the top left: wall", 15, Stroke::Left),
+    Step1("right from the top left", 15, Stroke::Right),
+    Step1("down from the top left", 15, Stroke::Down),
+    Step1("down from the bottom right: wall", 51, Stroke::Down),
+    Step1("right from the bottom right: wall", 51, Stroke::Right),
+    Step1("up from the bottom right", 51, Stroke::Up),
+    Step1("left from the bottom right", 51, Stroke::Left),
+    Step1("left at the left wall", 13, Stroke::Left),
+    Step1("up on the top floor", 35, Stroke::Up),
+    Step1("up from the centre", 33, Stroke::Up),
+    Step1("down from the centre", 33, Stroke::Down),
+    Step1("left from the centre", 33, Stroke::Left),
+    Step1("right from the centre", 33, Stroke::Right),
+    Step1("Tab along a floor", 15, Stroke::Tab),
+    Step1("Tab from the end of a floor to the next one down", 55, Stroke::Tab),
+    Step1("Tab from the last room to the first", 51, Stroke::Tab),
+    Step1("Shift+Tab from the first room to the last", 15, Stroke::BackTab),
+    Step1("Shift+Tab back along a floor", 25, Stroke::BackTab),
 };
 
 std::string Name(const Step& step) {
@@ -303,12 +306,12 @@ private:
             m_dialog = false;
     }
 
-    void PressKey(Key key) {
+    void PressKey(Stroke key) {
         if (m_focus == "yes" || m_focus == "no") {
             const bool onYes = m_focus == "yes";
-            if (key == Key::Tab || key == Key::BackTab)
+            if (key == Stroke::Tab || key == Stroke::BackTab)
                 m_dialogFocus = m_focus = onYes ? "no" : "yes";
-            else if (key == Key::Return || key == Key::Enter || key == Key::Space)
+            else if (key == Stroke::Return || key == Stroke::Enter || key == Stroke::Space)
                 AnswerDialog(onYes);
             return;
         }
@@ -319,22 +322,22 @@ private:
             m_focus = std::to_string(to.Number());
         };
         switch (key) {
-        case Key::Up:
+        case Stroke::Up:
             return moveTo(room.Neighbour(Arrow::Up));
-        case Key::Down:
+        case Stroke::Down:
             return moveTo(room.Neighbour(Arrow::Down));
-        case Key::Left:
+        case Stroke::Left:
             return moveTo(room.Neighbour(Arrow::Left));
-        case Key::Right:
+        case Stroke::Right:
             return moveTo(room.Neighbour(Arrow::Right));
-        case Key::Tab:
-        case Key::BackTab:
-            return moveTo(room.NextInTabOrder(key == Key::BackTab));
-        case Key::Return:
-        case Key::Enter:
-        case Key::Space:
+        case Stroke::Tab:
+        case Stroke::BackTab:
+            return moveTo(room.NextInTabOrder(key == Stroke::BackTab));
+        case Stroke::Return:
+        case Stroke::Enter:
+        case Stroke::Space:
             return Visit(room.Number());
-        case Key::Escape:
+        case Stroke::Escape:
             return;
         }
     }

@@ -16,7 +16,7 @@
 class ScriptedRandom;
 
 // The keys a scenario presses. Enter is the keypad's; BackTab is Shift+Tab.
-enum class Key { Up, Down, Left, Right, Tab, BackTab, Return, Enter, Space, Escape };
+enum class Stroke { Up, Down, Left, Right, Tab, BackTab, Return, Enter, Space, Escape };
 
 // One thing the player (or the desktop) does.
 struct Step {
@@ -37,7 +37,7 @@ struct Step {
     Kind kind;
     int room = 0; // ClickRoom, FocusRoom; ClickClient: x * 1000 + y
     MenuCommand command = MenuCommand::None;
-    Key key = Key::Return;
+    Stroke key = Stroke::Return;
     bool yes = false;
 };
 
@@ -46,8 +46,8 @@ Step ClickAt(int x, int y);
 Step ClickBar(MenuCommand command);
 Step Choose(MenuCommand command);
 Step FocusRoom(int room);
-Step Press(Key key);
-Step Hold(Key key);
+Step Press(Stroke key);
+Step Hold(Stroke key);
 Step Answer(bool yes);
 Step Do(Step::Kind kind);
 

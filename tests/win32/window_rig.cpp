@@ -331,26 +331,26 @@ Win32Driver::~Win32Driver() {
 
 namespace {
 // The virtual key of a scenario's key, and whether Shift goes with it.
-std::pair<WPARAM, WPARAM> KeyCode(Key key) {
+std::pair<WPARAM, WPARAM> KeyCode(Stroke key) {
     switch (key) {
-    case Key::Up:
+    case Stroke::Up:
         return {VK_UP, 0};
-    case Key::Down:
+    case Stroke::Down:
         return {VK_DOWN, 0};
-    case Key::Left:
+    case Stroke::Left:
         return {VK_LEFT, 0};
-    case Key::Right:
+    case Stroke::Right:
         return {VK_RIGHT, 0};
-    case Key::Tab:
+    case Stroke::Tab:
         return {VK_TAB, 0};
-    case Key::BackTab:
+    case Stroke::BackTab:
         return {VK_TAB, VK_SHIFT};
-    case Key::Return:
-    case Key::Enter:
+    case Stroke::Return:
+    case Stroke::Enter:
         return {VK_RETURN, 0};
-    case Key::Space:
+    case Stroke::Space:
         return {VK_SPACE, 0};
-    case Key::Escape:
+    case Stroke::Escape:
         return {VK_ESCAPE, 0};
     }
     return {0, 0};
@@ -359,7 +359,7 @@ std::pair<WPARAM, WPARAM> KeyCode(Key key) {
 
 void Win32Driver::Do(const Step& step) {
     const auto [key, modifier] = KeyCode(step.key);
-    const bool keypad = step.key == Key::Enter;
+    const bool keypad = step.key == Stroke::Enter;
     switch (step.kind) {
     case Step::Kind::ClickRoom:
         return m_rig.ClickRoom(step.room);
