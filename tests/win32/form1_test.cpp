@@ -133,6 +133,12 @@ void MoveToMonitor(HWND window, int dpi, SIZE size) {
     EXPECT_EQ(taken.top, suggested.top);
 }
 
+std::wstring CaptionOf(HWND window) {
+    wchar_t text[8] = {};
+    GetWindowTextW(window, text, 8);
+    return text;
+}
+
 std::wstring MenuText(HMENU menu, int position) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -198,7 +204,8 @@ TEST_P(CellPlaceTest, CellsSitWhereTheirRoomsAreWithTheRoomAsCaption) {
     Win32Rig rig;
     const CellPlace& p = GetParam();
     const RoomCell& cell = rig.window.Cell(p.index);
-    EXPECT_EQ(cell.RoomNumber(), p.room);
+    EXPECT_EQ(cell.TheRoom().Number(), p.room);
+    EXPECT_EQ(CaptionOf(cell.Handle()), std::to_wstring(p.room));
     EXPECT_TRUE(EqualRect(&p.rect, &static_cast<const RECT&>(PlaceOf(cell.Handle()))));
     EXPECT_EQ(GetDlgCtrlID(cell.Handle()), Form1::kFirstCellId + p.index);
 }
@@ -557,8 +564,8 @@ TEST(Form1Test, AScreenReaderFindsEachRoomAsANamedPushButtonThatVisits) {
     EXPECT_TRUE(rig.watcher.boxes.empty());
     Pump(rig.program);
     EXPECT_EQ(rig.Texts(), std::vector<std::string>{Text(MessageKey::msgPressStart)});
-    // The caption stays the room number, which is what the game reads.
-    EXPECT_EQ(rig.window.Cell(CellOf(32)).RoomNumber(), 32);
+    // The caption stays the room number.
+    EXPECT_EQ(CaptionOf(rig.CellOfRoom(32)), L"32");
 }
 
 namespace {
