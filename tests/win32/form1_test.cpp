@@ -532,6 +532,17 @@ TEST(Form1Test, TheFocusFrameShowsOnAllSidesForTheKeyboardOnly) {
     ExpectFrame(rig, 33, kFrameAt96);
     rig.ClickRoom(33); // the mouse again: the frame goes
     ExpectNoFrame(rig, 33, kFrameAt96);
+    // F10 into the menu bar and Escape out of it: the keys come back to the room, the frame too.
+    INPUT keys[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = i < 2 ? VK_F10 : VK_ESCAPE;
+        keys[i].ki.dwFlags = i % 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+    Pump(rig.program);
+    EXPECT_EQ(GetFocus(), rig.CellOfRoom(33));
+    ExpectFrame(rig, 33, kFrameAt96);
 }
 
 // Where the system is set to show the focus always, a click does not hide it.
