@@ -10,6 +10,7 @@
 #include "win32/window_class.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -103,10 +104,9 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
 
 UINT Form1::CommandId(MenuCommand command) {
     const auto bar = MainWindow::MenuBar();
-    for (int at = 0; at < static_cast<int>(bar.size()); ++at) {
-        const auto& item = bar[static_cast<std::size_t>(at)];
-        for (int sub = -1; sub < static_cast<int>(item.submenu.size()); ++sub) {
-            if (command != MenuCommand::None && MainWindow::CommandAt(at, sub) == command)
+    for (int at = 0; command != MenuCommand::None && at < std::ssize(bar); ++at) {
+        for (int sub = -1; sub < std::ssize(bar[static_cast<std::size_t>(at)].submenu); ++sub) {
+            if (MainWindow::CommandAt(at, sub) == command)
                 return CommandId(at, sub);
         }
     }
@@ -192,8 +192,8 @@ void Form1::ShowNames(const MainWindow::Names& names) {
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
-// A cell calls these from its window procedure, which no exception may leave.
-// A key that still reaches a room while a box or the dialog has the keyboard moves nothing.
+// A cell calls these from its window procedure, which no exception may leave. A key that still
+// reaches a room while a box or the dialog has the keyboard moves nothing.
 void Form1::StepFrom(const RoomCell& cell, Arrow arrow) {
     Guarded([&] {
         if (m_game.InFront() == Game::Window::Main)

@@ -68,6 +68,7 @@ private:
     void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     static constexpr UINT kFirstCommandId = 40000;
+    // Identifiers enough for an item of the bar and the items of its submenu.
     static constexpr int kItemsPerBar = 16;
 
     void BuildMenu();
