@@ -10,6 +10,7 @@
 #include "win32/window_class.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -21,8 +22,8 @@ constexpr DWORD kExStyle = 0;
 constexpr int kIconResource = 1;
 
 // No caption has an access key and no item a shortcut.
-void AppendCommand(HMENU menu, const char* caption, MenuCommand command) {
-    AppendMenuW(menu, MF_STRING, Form1::CommandId(command), Widen(caption).c_str());
+void AppendCommand(HMENU menu, const char* caption, UINT id) {
+    AppendMenuW(menu, MF_STRING, id, Widen(caption).c_str());
 }
 
 // The caption's small icon, loaded at the size the window's DPI asks for, so that Windows picks
@@ -101,19 +102,33 @@ bool Form1::Create(HINSTANCE instance, int showCommand) {
     return true;
 }
 
+UINT Form1::CommandId(MenuCommand command) {
+    const auto bar = MainWindow::MenuBar();
+    for (int at = 0; command != MenuCommand::None && at < std::ssize(bar); ++at) {
+        for (int sub = -1; sub < std::ssize(bar[static_cast<std::size_t>(at)].submenu); ++sub) {
+            if (MainWindow::CommandAt(at, sub) == command)
+                return CommandId(at, sub);
+        }
+    }
+    return 0;
+}
+
 void Form1::BuildMenu() {
     // Start and Quit are commands on the bar itself, which act on a click there.
     HMENU bar = CreateMenu();
+    int at = 0;
     for (const MainWindow::MenuBarItem& item : MainWindow::MenuBar()) {
         if (item.submenu.empty()) {
-            AppendCommand(bar, item.caption, item.command);
+            AppendCommand(bar, item.caption, CommandId(at++));
             continue;
         }
         HMENU submenu = CreatePopupMenu();
+        int sub = 0;
         for (const MainWindow::MenuItem& child : item.submenu)
-            AppendCommand(submenu, child.caption, child.command);
+            AppendCommand(submenu, child.caption, CommandId(at, sub++));
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
                     Widen(item.caption).c_str());
+        ++at;
     }
     SetMenu(m_hwnd, bar);
 }
@@ -144,28 +159,22 @@ bool Form1::PreTranslate(MSG& msg) {
     return dialog && dialog->PreTranslate(msg);
 }
 
-bool Form1::TakesInput() const {
-    return IsWindowEnabled(m_hwnd) && m_game.Ready();
-}
-
 void Form1::OnCommand(UINT id) {
-    for (const MenuCommand command : {MenuCommand::Start, MenuCommand::Quit,
-                                      MenuCommand::CurrentScore, MenuCommand::HighScore}) {
-        if (CommandId(command) == id) {
-            m_game.Choose(command);
-            return;
-        }
-    }
+    if (id < kFirstCommandId)
+        return;
+    const int place = static_cast<int>(id - kFirstCommandId);
+    m_game.Choose(MainWindow::CommandAt(place / kItemsPerBar, place % kItemsPerBar - 1));
 }
 
 void Form1::Visit(int index) {
-    m_game.VisitRoom(index, Cell(index).RoomNumber());
+    m_game.VisitRoom(index, Cell(index).TheRoom().Number());
 }
 
 void Form1::FocusRoom(int cell) {
     // Behind another window (the dialog the game gave the window back from) the focus is only
     // remembered: the window's activation puts it there.
     m_focus = Cell(cell).Handle();
+    m_frame.FocusArrived(FocusFrame::Cause::Game);
     if (GetActiveWindow() == m_hwnd)
         SetFocus(m_focus);
 }
@@ -183,17 +192,18 @@ void Form1::ShowNames(const MainWindow::Names& names) {
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
-// A cell calls these from its window procedure, which no exception may leave.
+// A cell calls these from its window procedure, which no exception may leave. A key that still
+// reaches a room while a box or the dialog has the keyboard moves nothing.
 void Form1::StepFrom(const RoomCell& cell, Arrow arrow) {
     Guarded([&] {
-        if (TakesInput())
+        if (m_game.InFront() == Game::Window::Main)
             FocusCell(cell.TheRoom().Neighbour(arrow).Index());
     });
 }
 
 void Form1::TabFrom(const RoomCell& cell, bool backwards) {
     Guarded([&] {
-        if (TakesInput())
+        if (m_game.InFront() == Game::Window::Main)
             FocusCell(cell.TheRoom().NextInTabOrder(backwards).Index());
     });
 }
@@ -227,18 +237,24 @@ void Form1::UpdateFocusMark() {
     m_facade.SetMark(mark, m_dpi, FrameColour());
 }
 
-void Form1::HandToDialog() {
-    if (Form2* dialog = OpenDialog())
-        SetForegroundWindow(dialog->Handle());
+void Form1::BringInFront() {
+    // Windows keeps a box above the window it belongs to and hands it a click on that window;
+    // the dialog, a window of the game's own, is brought here.
+    if (m_game.InFront() == Game::Window::Dialog)
+        SetForegroundWindow(WindowOf(Game::Window::Dialog));
 }
 
 Form2* Form1::OpenDialog() const {
     return m_dialog && m_dialog->IsOpen() ? m_dialog.get() : nullptr;
 }
 
-HWND Form1::GameWindow() const {
+HWND Form1::WindowOf(Game::Window window) const {
     const Form2* dialog = OpenDialog();
-    return dialog ? dialog->Handle() : m_hwnd;
+    return window == Game::Window::Dialog && dialog ? dialog->Handle() : m_hwnd;
+}
+
+HWND Form1::GameWindow() const {
+    return WindowOf(m_game.BoxOwner());
 }
 
 void Form1::SetCellColours(int cell, Colour back, Colour text) {
@@ -267,10 +283,8 @@ void Form1::ShowContinueDialog() {
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
-        // A disabled window still gets what is posted or sent to it: a screen reader's press on
-        // a room, its action on a menu item.
-        if (!TakesInput())
-            return 0;
+        // A disabled window still gets what is posted or sent to it (a screen reader's press on
+        // a room, its action on a menu item), which the game refuses while it is not ready.
         const UINT id = LOWORD(wParam);
         if (lParam == 0)
             OnCommand(id);
@@ -305,13 +319,14 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (HWND focused = FocusedChild(m_hwnd))
                 m_focus = focused;
-        } else if (!IsWindowEnabled(m_hwnd)) {
-            // While the dialog waits, whoever activates the main window (a click, the taskbar)
-            // is handed on to the dialog.
-            HandToDialog();
-        } else {
-            // The keyboard comes back to the room it left, the first room at the start.
-            SetFocus(m_focus ? m_focus : Cell(0).Handle());
+        } else if (m_game.InFront() == Game::Window::Dialog) {
+            // Whoever activates the main window (a click, the taskbar) gets the window the game
+            // has in front.
+            BringInFront();
+        } else if (IsWindowEnabled(m_hwnd)) {
+            // The keyboard comes back to the room it left (also as a box closes), or to the one
+            // the game goes on from; a disabled window takes none.
+            SetFocus(m_focus ? m_focus : Cell(m_game.HomeRoom()).Handle());
         }
         return 0;
     case WM_SETCURSOR:
@@ -319,12 +334,23 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // follows.
         if (LOWORD(lParam) == static_cast<WORD>(HTERROR) &&
             (HIWORD(lParam) == WM_LBUTTONDOWN || HIWORD(lParam) == WM_RBUTTONDOWN))
-            HandToDialog();
+            BringInFront();
+        break;
+    case WM_SYSCOMMAND:
+        // The menu loop begins: entered from the keys (F10, Alt) or by the mouse.
+        if ((wParam & 0xFFF0) == SC_KEYMENU || (wParam & 0xFFF0) == SC_MOUSEMENU)
+            m_menuFromKeys = (wParam & 0xFFF0) == SC_KEYMENU;
+        break;
+    case WM_EXITMENULOOP:
+        // The keys coming back from the menu bar bring the keyboard into the building.
+        if (std::exchange(m_menuFromKeys, false)) {
+            m_frame.FocusArrived(FocusFrame::Cause::Keyboard);
+            UpdateFocusMark();
+        }
         break;
     case WM_CLOSE:
-        // Under a box, or behind the continue dialog, the window stays.
-        if (TakesInput())
-            m_game.CloseMainWindow();
+        // Under a box, or behind the continue dialog, the game keeps the window.
+        m_game.CloseMainWindow();
         return 0;
     case WM_GETDPISCALEDSIZE: {
         const int dpi = static_cast<int>(wParam);

@@ -19,16 +19,20 @@ class Form2;
 class ProgramExit;
 
 // Owns the one Game (and so the one GameState) of the process. It only wires: a click on cell i
-// (or Enter, Space or a screen reader's press on it) becomes VisitRoom(i, caption) and a menu
-// choice one call into the game. While the window is disabled (under a message box, or behind
-// the continue dialog) nothing that still reaches it acts: not a posted click or command, not
-// a screen reader's press, and its cells are disabled with it.
+// (or Enter, Space or a screen reader's press on it) becomes a visit of the core's room i and a
+// menu choice the core's command at that place in the menu; the game itself refuses whatever
+// arrives while it is not ready. Which window a box belongs to and which one a click on or an
+// activation of the main window brings to the front are the game's answers, carried out here.
+// A disabled window's cells are disabled with it, so that screen readers find them unavailable.
 class Form1 final : public GameView, private RoomCell::Listener {
 public:
-    // The menu's command identifiers follow the game's menu commands.
-    static constexpr UINT CommandId(MenuCommand command) {
-        return kFirstCommandId + static_cast<UINT>(command);
+    // The menu's command identifiers follow the places of the items in the menu: the bar's item
+    // at bar, or the item at item of its submenu.
+    static constexpr UINT CommandId(int bar, int item = -1) {
+        return kFirstCommandId + static_cast<UINT>(bar * kItemsPerBar + item + 1);
     }
+    // The identifier of the item that gives command; 0 where the menu has none.
+    static UINT CommandId(MenuCommand command);
     static constexpr int kFirstCellId = 100;
 
     Form1(MessageBoxService& messages, RandomSource& random, ProgramExit& exit);
@@ -56,8 +60,7 @@ public:
     const Facade& Front() const { return m_facade; }
     // The continue dialog while it is open, otherwise null.
     Form2* OpenDialog() const;
-    // The window the player deals with now, which every message box belongs to: the continue
-    // dialog while it is open, otherwise the main window.
+    // The window every message box belongs to, as the game answers.
     HWND GameWindow() const;
 
 private:
@@ -65,12 +68,14 @@ private:
     void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     static constexpr UINT kFirstCommandId = 40000;
+    // Identifiers enough for an item of the bar and the items of its submenu.
+    static constexpr int kItemsPerBar = 16;
 
     void BuildMenu();
     void BuildBuilding(HINSTANCE instance);
     void Layout(int dpi);
-    // Whether an input may act now, or must be dropped as though it never came.
-    bool TakesInput() const;
+    // The window the game names, where it is one of the game's own: the continue dialog or this.
+    HWND WindowOf(Game::Window window) const;
     void OnCommand(UINT id);
     void Visit(int index);
     void FocusCell(int index);
@@ -79,7 +84,8 @@ private:
     void InputSeen(bool keyboard) override;
     void FocusChanged() override;
     void UpdateFocusMark();
-    void HandToDialog();
+    // A click on or an activation of the main window.
+    void BringInFront();
 
     Game m_game;
     HWND m_hwnd = nullptr;
@@ -96,4 +102,6 @@ private:
     MainWindow::Names m_names = MainWindow::NamesOf(GameState{});
     // The room that had the focus when the window was last deactivated.
     HWND m_focus = nullptr;
+    // The keys, not the mouse, took the player into the menu loop now running.
+    bool m_menuFromKeys = false;
 };

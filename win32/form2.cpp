@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "win32/client_accessible.h"
 #include "win32/dpi.h"
+#include "win32/key_reading.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -121,57 +122,61 @@ Form2::Fit Form2::Measure(HFONT font, int dpi) const {
 bool Form2::PreTranslate(MSG& msg) {
     if (!m_hwnd || (msg.hwnd != m_hwnd && !IsChild(m_hwnd, msg.hwnd)))
         return false;
-    return PressKey(msg) || IsDialogMessageW(m_hwnd, &msg);
+    return OnKey(msg) || IsDialogMessageW(m_hwnd, &msg);
 }
 
-bool Form2::PressKey(const MSG& msg) {
-    if ((msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) ||
-        (msg.wParam != VK_RETURN && msg.wParam != VK_SPACE) || GetParent(msg.hwnd) != m_hwnd)
+const ContinueDialog::Control* Form2::ButtonOf(HWND window) const {
+    for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
+        if (control.kind == Kind::Button && Item(control) == window)
+            return &control;
+    }
+    return nullptr;
+}
+
+bool Form2::OnKey(const MSG& msg) {
+    const ContinueDialog::Control* on = ButtonOf(msg.hwnd);
+    if ((msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) || !on)
         return false;
-    const int id = GetDlgCtrlID(msg.hwnd);
-    const bool yes = id == IdOf(ContinueDialog::kYes);
-    if (!yes && id != IdOf(ContinueDialog::kNo))
+    const Key key = ReadKey(msg.wParam);
+    const bool down = msg.message == WM_KEYDOWN;
+    // Windows brings a held key as repeated downs only: every release is a real one.
+    const bool repeat = down && (msg.lParam & kWasDownBit) != 0;
+    const DialogKeys::Step step = m_keys.OnKey(key, down, repeat, GetKeyState(VK_SHIFT) < 0, *on);
+    if (!step.consumed)
         return false;
-    const KeyPress::Key key = msg.wParam == VK_RETURN ? KeyPress::Key::Enter : KeyPress::Key::Space;
-    const bool wasDown = (msg.lParam & kWasDownBit) != 0;
     // The button looks pushed while Space holds it, as the system's own button does.
-    if (key == KeyPress::Key::Space && (msg.message == WM_KEYUP || !wasDown)) {
-        const bool down = msg.message == WM_KEYDOWN;
+    if (key == Key::Space && !repeat) {
         for (const auto& control : {ContinueDialog::kYes, ContinueDialog::kNo})
             SendMessageW(Item(control), BM_SETSTATE, down && Item(control) == msg.hwnd, 0);
     }
-    // Windows brings a held key as repeated downs only: every release is a real one.
-    if (msg.message == WM_KEYDOWN ? m_keys.Down(key, wasDown, id) : m_keys.Up(key, false, id))
-        Answer(yes);
+    if (step.focus) {
+        SetFocus(Item(*step.focus));
+        // Moved by the keyboard, the focus shows on the button, as the system's own Tab shows it.
+        SendMessageW(m_hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
+    Answer(step.answer);
     return true;
 }
 
-void Form2::Answer(bool yes) {
-    // The game may not take it, and then the dialog stays as it is. Taken, YES destroys the
-    // dialog: the owner, enabled again, is activated and the keyboard goes back to the
-    // building; a later mission end makes the dialog afresh. NO has ended the program.
-    if (m_hwnd && m_game.AnswerContinue(yes) && yes)
+void Form2::Answer(DialogKeys::Answer answer) {
+    // The game may not take it, and then the dialog stays as it is. Taken, and no answer awaited
+    // any more, the dialog goes: the owner, enabled again, is activated and the keyboard goes
+    // back to the building; a later mission end makes the dialog afresh.
+    if (!m_hwnd || answer == DialogKeys::Answer::None)
+        return;
+    if (m_game.AnswerContinue(answer == DialogKeys::Answer::Yes) && !m_game.AwaitingAnswer())
         DestroyWindow(m_hwnd);
 }
 
 LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        // Escape arrives as IDCANCEL and is neither answer.
-        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IdOf(ContinueDialog::kYes))
-            Answer(true);
-        else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IdOf(ContinueDialog::kNo))
-            Answer(false);
-        return 0;
-    case DM_GETDEFID: {
-        // No button is the default; Enter presses the one that has the focus.
-        const HWND focused = GetFocus();
-        for (const ContinueDialog::Control& control : ContinueDialog::Controls()) {
-            if (control.kind == Kind::Button && focused == Item(control))
-                return MAKELRESULT(IdOf(control), DC_HASDEFID);
+        // A button's click: the mouse's, or a screen reader's press.
+        if (HIWORD(wParam) == BN_CLICKED) {
+            if (const ContinueDialog::Control* button = ButtonOf(reinterpret_cast<HWND>(lParam)))
+                Answer(DialogKeys::AnswerOf(*button));
         }
         return 0;
-    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (HWND focused = FocusedChild(m_hwnd))
@@ -189,8 +194,7 @@ LRESULT Form2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return *answer;
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_CLOSE:
-        // The frame's close counts as YES, so that the main window is never left disabled.
-        Answer(true);
+        Answer(DialogKeys::FrameClosed());
         return 0;
     case WM_GETDPISCALEDSIZE: {
         // Its size at the new dpi, with the system's font for that dpi.

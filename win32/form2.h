@@ -2,16 +2,14 @@
 #pragma once
 
 #include "game/continue_dialog.h"
-#include "game/key_press.h"
+#include "game/dialog_keys.h"
 
 #include <windows.h>
 
 class Game;
 
-// YES (or closing the dialog through its frame) gives the main window back to the player; NO
-// ends the program; Escape does nothing. Enter and Space press the focused button, as in every
-// Windows dialog, but as the dialog's KeyPress counts them: a key still held from closing the
-// last box answers nothing.
+// Its buttons, its keys and its frame answer as the game's DialogKeys says; the dialog carries
+// that out: it moves the focus, gives the game the answer, and goes once the game awaits none.
 // The dialog is owned by the main window, so it stays above it and minimises with it, and it
 // stays enabled while its owner is disabled. It grows with the system's text size, and lays
 // itself out again when that or its monitor's DPI changes while it is open.
@@ -25,7 +23,7 @@ public:
     // Shows the dialog modeless over the main window, with the focus on YES, laid out at dpi (the
     // main window's).
     void Present(int dpi);
-    // Until answered: YES destroys the window.
+    // Until the game awaits no answer: then the window is destroyed.
     bool IsOpen() const { return m_hwnd != nullptr; }
     HWND Handle() const { return m_hwnd; }
     HWND Item(const ContinueDialog::Control& control) const {
@@ -47,9 +45,11 @@ private:
         int questionWidth;
     };
     Fit Measure(HFONT font, int dpi) const;
-    void Answer(bool yes);
-    // Enter or Space on one of the buttons; true when msg was one.
-    bool PressKey(const MSG& msg);
+    // The button that window is, or null.
+    const ContinueDialog::Control* ButtonOf(HWND window) const;
+    void Answer(DialogKeys::Answer answer);
+    // A key on one of the buttons; true when it is the dialog's and goes no further.
+    bool OnKey(const MSG& msg);
 
     Game& m_game;
     HWND m_mainWindow;
@@ -58,5 +58,5 @@ private:
     int m_dpi = kDesignDpi;
     // The button that had the focus when the dialog was last deactivated.
     HWND m_focus = nullptr;
-    KeyPress m_keys;
+    DialogKeys m_keys;
 };

@@ -2,6 +2,7 @@
 #include "win32/room_cell.h"
 
 #include "win32/accessibility_api.h"
+#include "win32/key_reading.h"
 #include "win32/room_accessible.h"
 #include "win32/room_provider.h"
 #include "win32/wide_text.h"
@@ -21,6 +22,7 @@ constexpr int kNoCell = 0;
 void RoomCell::Create(HWND parent, HINSTANCE instance, int id, Room room, Listener& listener,
                       KeyPress& keys) {
     m_id = id;
+    m_index = room.Index();
     m_listener = &listener;
     m_keys = &keys;
     // No double clicks: a quick second click is a second press, as the player means it.
@@ -29,12 +31,6 @@ void RoomCell::Create(HWND parent, HINSTANCE instance, int id, Room room, Listen
     CreateWindowExW(0, kClassName, caption.c_str(),
                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
-}
-
-int RoomCell::RoomNumber() const {
-    wchar_t caption[8] = {};
-    GetWindowTextW(m_hwnd, caption, 8);
-    return std::stoi(caption);
 }
 
 void RoomCell::SetColours(Colour back, Colour /*text*/) {
@@ -91,27 +87,28 @@ void RoomCell::Press() {
                  reinterpret_cast<LPARAM>(m_hwnd));
 }
 
-bool RoomCell::OnKey(WPARAM key, LPARAM flags) {
+bool RoomCell::OnKey(WPARAM virtualKey, LPARAM flags) {
+    const Key key = ReadKey(virtualKey);
     switch (key) {
-    case VK_LEFT:
+    case Key::Left:
         m_listener->StepFrom(*this, Arrow::Left);
         return true;
-    case VK_RIGHT:
+    case Key::Right:
         m_listener->StepFrom(*this, Arrow::Right);
         return true;
-    case VK_UP:
+    case Key::Up:
         m_listener->StepFrom(*this, Arrow::Up);
         return true;
-    case VK_DOWN:
+    case Key::Down:
         m_listener->StepFrom(*this, Arrow::Down);
         return true;
-    case VK_TAB:
+    case Key::Tab:
         m_listener->TabFrom(*this, GetKeyState(VK_SHIFT) < 0);
         return true;
-    case VK_RETURN:
-    case VK_SPACE:
+    case Key::Enter:
+    case Key::Space:
         if (IsWindowEnabled(m_hwnd) &&
-            m_keys->Down(key == VK_RETURN ? KeyPress::Key::Enter : KeyPress::Key::Space,
+            m_keys->Down(key == Key::Enter ? KeyPress::Key::Enter : KeyPress::Key::Space,
                          (flags & kWasDownBit) != 0, m_id))
             Press();
         return true;
@@ -149,7 +146,7 @@ LRESULT RoomCell::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_KEYUP:
         // Windows brings a held key as repeated downs only: every release is a real one.
-        if (wParam == VK_SPACE && m_keys->Up(KeyPress::Key::Space, false, m_id))
+        if (ReadKey(wParam) == Key::Space && m_keys->Up(KeyPress::Key::Space, false, m_id))
             Press();
         break;
     case WM_LBUTTONDOWN:

@@ -44,9 +44,9 @@ public:
                 KeyPress& keys);
     HWND Handle() const { return m_hwnd; }
 
-    // The caption read back as a number, as the game reads a room.
-    int RoomNumber() const;
-    Room TheRoom() const { return Room::Numbered(RoomNumber()); }
+    // The room the cell stands for, known by the index it was made with.
+    int Index() const { return m_index; }
+    Room TheRoom() const { return Room::AtIndex(m_index); }
 
     void SetColours(Colour back, Colour text);
 
@@ -54,7 +54,7 @@ private:
     template <typename Owner> friend LRESULT CALLBACK RouteToOwner(HWND, UINT, WPARAM, LPARAM);
     void Attach(HWND hwnd) { m_hwnd = hwnd; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    bool OnKey(WPARAM key, LPARAM flags);
+    bool OnKey(WPARAM virtualKey, LPARAM flags);
     void MouseDown();
     void MouseUp(POINT at);
     // Forgets a press begun by the mouse or Space, which then ends in nothing.
@@ -65,6 +65,7 @@ private:
 
     HWND m_hwnd = nullptr;
     int m_id = 0;
+    int m_index = 0;
     Colour m_back = Colours::kCellIdle;
     Listener* m_listener = nullptr;
     KeyPress* m_keys = nullptr;

@@ -132,6 +132,12 @@ void MoveToMonitor(HWND window, int dpi, SIZE size) {
     EXPECT_EQ(taken.top, suggested.top);
 }
 
+std::wstring CaptionOf(HWND window) {
+    wchar_t text[8] = {};
+    GetWindowTextW(window, text, 8);
+    return text;
+}
+
 std::wstring MenuText(HMENU menu, int position) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -197,7 +203,8 @@ TEST_P(CellPlaceTest, CellsSitWhereTheirRoomsAreWithTheRoomAsCaption) {
     Win32Rig rig;
     const CellPlace& p = GetParam();
     const RoomCell& cell = rig.window.Cell(p.index);
-    EXPECT_EQ(cell.RoomNumber(), p.room);
+    EXPECT_EQ(cell.TheRoom().Number(), p.room);
+    EXPECT_EQ(CaptionOf(cell.Handle()), std::to_wstring(p.room));
     EXPECT_TRUE(EqualRect(&p.rect, &static_cast<const RECT&>(PlaceOf(cell.Handle()))));
     EXPECT_EQ(GetDlgCtrlID(cell.Handle()), Form1::kFirstCellId + p.index);
 }
@@ -398,6 +405,17 @@ TEST(Form1Test, TheFocusFrameShowsOnAllSidesForTheKeyboardOnly) {
     ExpectFrame(rig, 33, kFrameAt96);
     rig.ClickRoom(33); // the mouse again: the frame goes
     ExpectNoFrame(rig, 33, kFrameAt96);
+    // F10 into the menu bar and Escape out of it: the keys come back to the room, the frame too.
+    INPUT keys[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = i < 2 ? VK_F10 : VK_ESCAPE;
+        keys[i].ki.dwFlags = i % 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+    Pump(rig.program);
+    EXPECT_EQ(GetFocus(), rig.CellOfRoom(33));
+    ExpectFrame(rig, 33, kFrameAt96);
 }
 
 // Where the system is set to show the focus always, a click does not hide it.
@@ -430,8 +448,8 @@ TEST(Form1Test, AScreenReaderFindsEachRoomAsANamedPushButtonThatVisits) {
     EXPECT_TRUE(rig.watcher.boxes.empty());
     Pump(rig.program);
     EXPECT_EQ(rig.Texts(), std::vector<std::string>{Text(MessageKey::msgPressStart)});
-    // The caption stays the room number, which is what the game reads.
-    EXPECT_EQ(rig.window.Cell(CellOf(32)).RoomNumber(), 32);
+    // The caption stays the room number.
+    EXPECT_EQ(CaptionOf(rig.CellOfRoom(32)), L"32");
 }
 
 namespace {
