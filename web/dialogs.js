@@ -10,10 +10,11 @@
 // screen reader speaks both with OK (as an alert dialog, it would speak them two or three times).
 // The promise settles once the box has been answered, by OK or by Escape, as a desktop box with
 // only OK closes. Where the focus goes then is the caller's: most often straight into the next
-// box.
+// box. keyOf(event) names a key as the game reads it, the same in every browser engine.
 class QuvBox {
-  constructor() {
+  constructor(keyOf) {
     this.template = document.getElementById('box').cloneNode(true);
+    this.keyOf = keyOf;
   }
 
   get current() { return document.getElementById('box'); }
@@ -41,9 +42,10 @@ class QuvBox {
       };
       ok.addEventListener('click', answer);
       dialog.addEventListener('keydown', event => {
-        if (event.key === 'Escape' || event.key === 'Tab')
+        const key = this.keyOf(event);
+        if (key === 'Escape' || key === 'Tab')
           event.preventDefault();
-        if (event.key === 'Escape')
+        if (key === 'Escape')
           answer();
       });
       dialog.show();

@@ -6,7 +6,7 @@
 
   const win = document.getElementById('window');
   const client = document.getElementById('client');
-  const box = new QuvBox();
+  const box = new QuvBox(event => keys.of(event));
   // The arrow keys by the game's names, in the order of each room's neighbours in the description.
   const arrows = ['Left', 'Right', 'Up', 'Down'];
 
