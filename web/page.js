@@ -4,6 +4,7 @@
 (() => {
   'use strict';
 
+  document.body.append(document.getElementById('later').content);
   const win = document.getElementById('window');
   const client = document.getElementById('client');
   const box = new QuvBox(event => keys.of(event));
@@ -304,9 +305,10 @@
     const fit = new QuvFit(win, client, module._quv_fit,
                            dpi => (menuBar ? lay : build)(screen(dpi)));
     fit.fit();
-    win.inert = false;
     win.dataset.ready = '';
-    performance.mark('quv-ready');
+    // What the player did to the window before now, played in its order.
+    quvHeld.release();
+    performance.mark('quv-running');
     // After one visit the game plays with the network gone, and installs as an app. Every start,
     // and every return of the page into view (an installed app may stay open for days), looks for
     // a new build, which is fetched in the background and taken when the game next starts with no

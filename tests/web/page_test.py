@@ -286,7 +286,7 @@ class Phone(PageTest):
 class FirstPaint(PageTest):
     PLANS = ("quick",)
 
-    def test_the_building_shows_before_the_module_runs(self):
+    def test_the_building_shows_and_takes_input_before_the_module_runs(self):
         self.driver.execute_cdp_cmd("Network.enable", {})
         self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*/quv.js"]})
         self.driver.get(self.site.url)
@@ -295,16 +295,17 @@ class FirstPaint(PageTest):
                          [[room["place"], self.screen["cellColour"]]
                           for room in self.screen["rooms"]])
         start = self.element("S")
-        self.assertEqual((self.find("#window").get_attribute("inert"), start.text),
-                         ("true", "スタート"))
+        self.assertEqual(start.text, "スタート")
         self.shot("first_paint")
-        # The module comes late: the page takes over the window it drew, menu bar and all.
+        # スタート clicked before the module comes is held; the page takes over the window it drew,
+        # menu bar and all, and plays the click.
+        start.click()
         self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
         self.js("document.head.append(Object.assign(document.createElement('script'), "
                 "{src: 'quv.js'}))")
         self.wait(lambda: self.js("return 'ready' in document.getElementById('window').dataset"),
                   "the module")
-        self.play(self.expected["missions"][0][0], start.click)
+        self.play(self.expected["missions"][0][0], lambda: None)
 
 
 class Site(PageTest):

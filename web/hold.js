@@ -1,0 +1,47 @@
+// The window takes the player's input from the moment the page is parsed, though the module may
+// still be on its way: each press, click and key aimed at the window is held, with whatever the
+// browser would have done with it, and page.js plays them to the game in their order as it takes
+// the window over (quvHeld.release). Written into the page itself, so nothing is waited for.
+(() => {
+  'use strict';
+  const win = document.getElementById('window');
+  const types = ['mousedown', 'mouseup', 'click', 'keydown', 'keyup'];
+  const held = [];
+  function hold(event) {
+    if (!win.contains(event.target))
+      return;
+    event.preventDefault();
+    event.stopImmediatePropagation();
+    held.push(event);
+  }
+  for (const type of types)
+    addEventListener(type, hold, true);
+  window.quvHeld = {
+    // Stops holding, and plays each held input to its element as the browser would have: the
+    // page's handlers first, then, for a press none of them kept, the focus the press gives.
+    release() {
+      for (const type of types)
+        removeEventListener(type, hold, true);
+      for (const event of held.splice(0)) {
+        const again = new event.constructor(event.type, event);
+        const kept = !event.target.dispatchEvent(again);
+        const focusable = event.target.closest('button, [tabindex]');
+        if (event.type === 'mousedown' && !kept && focusable)
+          focusable.focus();
+      }
+    },
+  };
+  performance.mark('quv-ready');
+  // The module (quv.js, with the page's script, and the code it fetches, quv.wasm) is asked for
+  // once the building is painted, both at once: fetched, or even named, earlier, it slows the
+  // parsing and the first frame. A page opened out of sight has nothing to paint first.
+  const element = (name, properties) => Object.assign(document.createElement(name), properties);
+  const load = () => document.head.append(
+      element('link', {rel: 'preload', href: 'quv.wasm', as: 'fetch', type: 'application/wasm',
+                       crossOrigin: 'anonymous'}),
+      element('script', {src: 'quv.js'}));
+  if (document.hidden)
+    load();
+  else
+    requestAnimationFrame(() => setTimeout(load));
+})();
