@@ -33,15 +33,29 @@
   };
   performance.mark('quv-ready');
   // The module (quv.js, with the page's script, and the code it fetches, quv.wasm) is asked for
-  // once the building is painted, both at once: fetched, or even named, earlier, it slows the
-  // parsing and the first frame. A page opened out of sight has nothing to paint first.
+  // once the building is on the screen, both at once: fetched and compiled any sooner, it takes
+  // the processor from the page's parsing and first frame. Where the browser cannot say when
+  // that is, after the first frame is drawn; out of sight, at once (a hidden page paints
+  // nothing); and in any case within a second.
   const element = (name, properties) => Object.assign(document.createElement(name), properties);
-  const load = () => document.head.append(
-      element('link', {rel: 'preload', href: 'quv.wasm', as: 'fetch', type: 'application/wasm',
-                       crossOrigin: 'anonymous'}),
-      element('script', {src: 'quv.js'}));
+  let asked = false;
+  function load() {
+    if (asked)
+      return;
+    asked = true;
+    document.head.append(
+        element('link', {rel: 'preload', href: 'quv.wasm', as: 'fetch', type: 'application/wasm',
+                         crossOrigin: 'anonymous'}),
+        element('script', {src: 'quv.js'}));
+  }
   if (document.hidden)
     load();
+  else if ((PerformanceObserver.supportedEntryTypes || []).includes('paint'))
+    new PerformanceObserver((painted, observer) => {
+      observer.disconnect();
+      setTimeout(load);
+    }).observe({type: 'paint', buffered: true});
   else
     requestAnimationFrame(() => setTimeout(load));
+  setTimeout(load, 1000);
 })();
