@@ -48,14 +48,14 @@
                          crossOrigin: 'anonymous'}),
         element('script', {src: 'quv.js'}));
   }
+  setTimeout(load, 1000);
   if (document.hidden)
     load();
-  else if ((PerformanceObserver.supportedEntryTypes || []).includes('paint'))
+  else if (((window.PerformanceObserver || {}).supportedEntryTypes || []).includes('paint'))
     new PerformanceObserver((painted, observer) => {
       observer.disconnect();
       setTimeout(load);
     }).observe({type: 'paint', buffered: true});
   else
     requestAnimationFrame(() => setTimeout(load));
-  setTimeout(load, 1000);
 })();
