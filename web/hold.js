@@ -33,8 +33,8 @@
   };
   performance.mark('quv-ready');
   // The module (quv.js, with the page's script, and the code it fetches, quv.wasm) is asked for
-  // once the building is on the screen, both at once: fetched and compiled any sooner, it takes
-  // the processor from the page's parsing and first frame. Where the browser cannot say when
+  // once the building is on the screen, both at once, and the app's manifest with them: fetched
+  // and read any sooner, they take the processor from the page's parsing and first frame. Where the browser cannot say when
   // that is, after the first frame is drawn; out of sight, at once (a hidden page paints
   // nothing); and in any case within a second.
   const element = (name, properties) => Object.assign(document.createElement(name), properties);
@@ -46,7 +46,8 @@
     document.head.append(
         element('link', {rel: 'preload', href: 'quv.wasm', as: 'fetch', type: 'application/wasm',
                          crossOrigin: 'anonymous'}),
-        element('script', {src: 'quv.js'}));
+        element('script', {src: 'quv.js'}),
+        element('link', {rel: 'manifest', href: 'manifest.json'}));
   }
   setTimeout(load, 1000);
   if (document.hidden)
